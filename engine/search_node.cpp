@@ -1,0 +1,352 @@
+#include "search_node.h"
+
+#include <array>
+
+namespace {
+
+constexpr int DirectionRowStep(int nDirection) {
+    return nDirection == DIRECTION_DOWN ? 1 : nDirection == DIRECTION_UP ? -1 : 0;
+}
+constexpr int DirectionColStep(int nDirection) {
+    return nDirection == DIRECTION_RIGHT ? 1 : nDirection == DIRECTION_LEFT ? -1 : 0;
+}
+
+// The stepping rule: step once; while the square reached is on the grid, off-board and on
+// neither row 3 nor column 3, step again. The first square off the grid, on a board
+// point, or off-board on row or column 3 (only the centre) ends the slide.
+constexpr int ComputeSlideTarget(int nCell, int nDirection) {
+    const int nRowStep = DirectionRowStep(nDirection);
+    const int nColStep = DirectionColStep(nDirection);
+    int nRow = nCell / GRID_SIZE + nRowStep;
+    int nCol = nCell % GRID_SIZE + nColStep;
+    while (IsOnGrid(nRow, nCol) && BOARD_TEMPLATE[CellIndex(nRow, nCol)] == CELL_OFFBOARD &&
+           nRow != 3 && nCol != 3) {
+        nRow += nRowStep;
+        nCol += nColStep;
+    }
+    return IsOnGrid(nRow, nCol) ? CellIndex(nRow, nCol) : -1;
+}
+
+// SLIDE_TARGETS[cell][direction]; index 0 of the direction is unused.
+constexpr auto SLIDE_TARGETS = [] {
+    std::array<std::array<std::int8_t, 5>, CELL_COUNT> aTargets{};
+    for (int nCell = 0; nCell < CELL_COUNT; ++nCell) {
+        aTargets[nCell][0] = -1;
+        for (int nDirection = DIRECTION_LEFT; nDirection <= DIRECTION_UP; ++nDirection) {
+            aTargets[nCell][nDirection] =
+                static_cast<std::int8_t>(ComputeSlideTarget(nCell, nDirection));
+        }
+    }
+    return aTargets;
+}();
+
+// A position with a stone moved from one cell to another (or placed, when nFrom is -1)
+// closes a mill of nSide at nTo. The test writes into pos and restores it, so that the
+// generator needs no copy of the position for a move that closes no mill.
+int ClosesMill(Position& pos, int nFrom, int nTo, int nSide) {
+    const std::int32_t nSavedTo = pos.m_anData[nTo];
+    std::int32_t nSavedFrom = 0;
+    if (nFrom >= 0) {
+        nSavedFrom = pos.m_anData[nFrom];
+        pos.m_anData[nFrom] = CELL_EMPTY;
+    }
+    pos.m_anData[nTo] = nSide;
+    const int bMill = pos.IsInMill(nTo / GRID_SIZE, nTo % GRID_SIZE, nSide);
+    pos.m_anData[nTo] = nSavedTo;
+    if (nFrom >= 0) {
+        pos.m_anData[nFrom] = nSavedFrom;
+    }
+    return bMill;
+}
+
+}  // namespace
+
+int SlideTarget(int nCell, int nDirection) {
+    if (nCell < 0 || nCell >= CELL_COUNT || nDirection < DIRECTION_LEFT ||
+        nDirection > DIRECTION_UP) {
+        return -1;
+    }
+    return SLIDE_TARGETS[nCell][nDirection];
+}
+
+SearchNode::SearchNode()
+    : m_nSide(0),
+      m_nKind(0),
+      m_nFromRow(0),
+      m_nFromCol(0),
+      m_nToRow(0),
+      m_nToCol(0),
+      m_nCapturesLeft(0),
+      m_nCaptureRow(0),
+      m_nCaptureCol(0),
+      m_nDirection(0) {
+    m_pos.ResetPosition();
+    m_posAfterMove = m_pos;
+}
+
+void SearchNode::InitMoves(const Position& pos, int nSide) {
+    if (pos.Hand(nSide) > 0) {
+        m_nKind = MOVE_PLACE;
+    } else if (pos.CountStones(nSide) == 3) {
+        m_nKind = MOVE_JUMP;
+    } else {
+        m_nKind = MOVE_SLIDE;
+    }
+    m_pos = pos;
+    m_nFromRow = 0;
+    m_nFromCol = 0;
+    m_nToRow = 0;
+    m_nToCol = 0;
+    m_nCapturesLeft = 0;
+    m_nSide = nSide;
+    m_nDirection = 1;
+}
+
+int SearchNode::NextMove() {
+    // A mill move may find no capturable stone; it is then given up and the move phase
+    // goes on, which may close another mill. Each pass either returns or moves a cursor
+    // forward, so the loop ends.
+    for (;;) {
+        if (m_nCapturesLeft > 0) {
+            if (FindCapture()) {
+                return 1;
+            }
+            AdvanceMoveCursor();
+        }
+        int nFound = 0;
+        switch (m_nKind) {
+            case MOVE_PLACE:
+                nFound = FindPlacement();
+                break;
+            case MOVE_SLIDE:
+                nFound = FindSlide();
+                break;
+            case MOVE_JUMP:
+                nFound = FindJump();
+                break;
+            default:
+                return 0;
+        }
+        // 1: a plain move; -1: a mill move whose capture phase begins; 0: no move left.
+        if (nFound >= 0) {
+            return nFound;
+        }
+    }
+}
+
+// Capture phase: from the capture cursor on, column-major, the next opposing stone in no
+// mill. Stones in a mill are counted off here; when the count reaches 0 without a find,
+// returns 0 with m_nCapturesLeft at 0 and the mill move is given up by the caller.
+int SearchNode::FindCapture() {
+    const int nOpponent = Opponent(m_nSide);
+    int nRow = m_nCaptureRow;
+    int nCol = m_nCaptureCol;
+    if (nRow >= GRID_SIZE) {
+        nRow = 0;
+        ++nCol;
+    }
+    for (; nCol < GRID_SIZE; ++nCol, nRow = 0) {
+        for (; nRow < GRID_SIZE; ++nRow) {
+            if (m_posAfterMove.Cell(nRow, nCol) != nOpponent) {
+                continue;
+            }
+            if (m_posAfterMove.IsInMill(nRow, nCol, nOpponent)) {
+                if (--m_nCapturesLeft == 0) {
+                    return 0;
+                }
+                continue;
+            }
+            m_nCaptureRow = nRow;
+            m_nCaptureCol = nCol;
+            return 1;
+        }
+    }
+    // Unreachable while the count equals the opposing stones on the board; a count that
+    // outlives the scan must not keep the move alive.
+    m_nCapturesLeft = 0;
+    return 0;
+}
+
+// Start of a capture after a mill move: every opposing stone on the board is a candidate.
+// Returns -1 so that NextMove continues with the capture phase; with no opposing stone on
+// the board the move is given up at once.
+int SearchNode::StartCapture(const Position& posAfterMove) {
+    m_posAfterMove = posAfterMove;
+    const int nOpponent = Opponent(m_nSide);
+    m_nCapturesLeft = m_posAfterMove.CountStones(nOpponent) - m_posAfterMove.Hand(nOpponent);
+    m_nCaptureRow = 0;
+    m_nCaptureCol = 0;
+    if (m_nCapturesLeft <= 0) {
+        m_nCapturesLeft = 0;
+        AdvanceMoveCursor();
+    }
+    return -1;
+}
+
+int SearchNode::FindPlacement() {
+    int nRow = m_nFromRow;
+    int nCol = m_nFromCol;
+    if (nRow >= GRID_SIZE) {
+        nRow = 0;
+        ++nCol;
+    }
+    for (; nCol < GRID_SIZE; ++nCol, nRow = 0) {
+        for (; nRow < GRID_SIZE; ++nRow) {
+            const int nCell = CellIndex(nRow, nCol);
+            if (m_pos.m_anData[nCell] != CELL_EMPTY) {
+                continue;
+            }
+            m_nFromRow = nRow;
+            m_nFromCol = nCol;
+            if (ClosesMill(m_pos, -1, nCell, m_nSide)) {
+                Position posAfter = m_pos;
+                posAfter.m_anData[nCell] = m_nSide;
+                --posAfter.Hand(m_nSide);
+                return StartCapture(posAfter);
+            }
+            return 1;
+        }
+    }
+    m_nFromRow = 0;
+    m_nFromCol = GRID_SIZE;
+    return 0;
+}
+
+int SearchNode::FindSlide() {
+    int nDirection = m_nDirection;
+    int nRow = m_nFromRow;
+    int nCol = m_nFromCol;
+    if (nDirection > DIRECTION_UP) {
+        nDirection = DIRECTION_LEFT;
+        ++nRow;
+    }
+    if (nRow >= GRID_SIZE) {
+        nRow = 0;
+        ++nCol;
+    }
+    for (; nCol < GRID_SIZE; ++nCol, nRow = 0) {
+        for (; nRow < GRID_SIZE; ++nRow, nDirection = DIRECTION_LEFT) {
+            const int nFrom = CellIndex(nRow, nCol);
+            if (m_pos.m_anData[nFrom] != m_nSide) {
+                continue;
+            }
+            for (; nDirection <= DIRECTION_UP; ++nDirection) {
+                const int nTo = SLIDE_TARGETS[nFrom][nDirection];
+                if (nTo < 0 || m_pos.m_anData[nTo] != CELL_EMPTY) {
+                    continue;
+                }
+                m_nFromRow = nRow;
+                m_nFromCol = nCol;
+                m_nDirection = nDirection;
+                m_nToRow = nTo / GRID_SIZE;
+                m_nToCol = nTo % GRID_SIZE;
+                if (ClosesMill(m_pos, nFrom, nTo, m_nSide)) {
+                    Position posAfter = m_pos;
+                    posAfter.MoveStone(nRow, nCol, m_nToRow, m_nToCol);
+                    return StartCapture(posAfter);
+                }
+                return 1;
+            }
+        }
+    }
+    m_nFromRow = 0;
+    m_nFromCol = GRID_SIZE;
+    m_nDirection = DIRECTION_LEFT;
+    return 0;
+}
+
+int SearchNode::FindJump() {
+    int nFromCol = m_nFromCol;
+    int nFromRow = m_nFromRow;
+    int nToCol = m_nToCol;
+    int nToRow = m_nToRow;
+    if (nToRow >= GRID_SIZE) {
+        nToRow = 0;
+        ++nToCol;
+    }
+    if (nToCol >= GRID_SIZE) {
+        nToCol = 0;
+        ++nFromRow;
+    }
+    if (nFromRow >= GRID_SIZE) {
+        nFromRow = 0;
+        ++nFromCol;
+    }
+    for (; nFromCol < GRID_SIZE; ++nFromCol, nFromRow = 0) {
+        for (; nFromRow < GRID_SIZE; ++nFromRow, nToCol = 0, nToRow = 0) {
+            const int nFrom = CellIndex(nFromRow, nFromCol);
+            if (m_pos.m_anData[nFrom] != m_nSide) {
+                continue;
+            }
+            for (; nToCol < GRID_SIZE; ++nToCol, nToRow = 0) {
+                for (; nToRow < GRID_SIZE; ++nToRow) {
+                    const int nTo = CellIndex(nToRow, nToCol);
+                    if (m_pos.m_anData[nTo] != CELL_EMPTY) {
+                        continue;
+                    }
+                    m_nFromCol = nFromCol;
+                    m_nFromRow = nFromRow;
+                    m_nToCol = nToCol;
+                    m_nToRow = nToRow;
+                    if (ClosesMill(m_pos, nFrom, nTo, m_nSide)) {
+                        Position posAfter = m_pos;
+                        posAfter.MoveStone(nFromRow, nFromCol, nToRow, nToCol);
+                        return StartCapture(posAfter);
+                    }
+                    return 1;
+                }
+            }
+        }
+    }
+    m_nFromCol = GRID_SIZE;
+    m_nFromRow = 0;
+    m_nToCol = 0;
+    m_nToRow = 0;
+    return 0;
+}
+
+void SearchNode::AdvanceMoveCursor() {
+    switch (m_nKind) {
+        case MOVE_PLACE:
+            ++m_nFromRow;
+            break;
+        case MOVE_SLIDE:
+            ++m_nDirection;
+            break;
+        case MOVE_JUMP:
+            ++m_nToRow;
+            break;
+        default:
+            break;
+    }
+}
+
+Position& SearchNode::MakeChild(Position& child) {
+    if (m_nCapturesLeft > 0) {
+        // 1. A capture: the mill move with the stone at the capture cursor taken off.
+        child = m_posAfterMove;
+        if (IsOnGrid(m_nCaptureRow, m_nCaptureCol) &&
+            child.Cell(m_nCaptureRow, m_nCaptureCol) != CELL_OFFBOARD) {
+            child.Cell(m_nCaptureRow, m_nCaptureCol) = CELL_EMPTY;
+        }
+        ++m_nCaptureRow;
+        if (--m_nCapturesLeft == 0) {
+            AdvanceMoveCursor();
+        }
+        return child;
+    }
+    // 2. A plain move applied to m_pos.
+    child = m_pos;
+    if (m_nKind == MOVE_PLACE) {
+        if (IsOnGrid(m_nFromRow, m_nFromCol) &&
+            child.Cell(m_nFromRow, m_nFromCol) == CELL_EMPTY && child.Hand(m_nSide) > 0) {
+            child.Cell(m_nFromRow, m_nFromCol) = m_nSide;
+            --child.Hand(m_nSide);
+        }
+    } else if (IsOnGrid(m_nFromRow, m_nFromCol) && IsOnGrid(m_nToRow, m_nToCol)) {
+        child.MoveStone(m_nFromRow, m_nFromCol, m_nToRow, m_nToCol);
+    }
+    // 3. Past the move.
+    AdvanceMoveCursor();
+    return child;
+}

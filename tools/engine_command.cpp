@@ -1,0 +1,208 @@
+#include "engine_command.h"
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+
+#include "bench_positions.h"
+#include "deadline_pump.h"
+#include "perft.h"
+#include "position_text.h"
+#include "rate_limited_pump.h"
+#include "search.h"
+#include "search_node.h"
+
+namespace {
+
+// Beyond these a command would run for hours or years; they are refused as bad input.
+constexpr int MAX_PERFT_DEPTH = 8;
+constexpr int MAX_THINK_MILLISECONDS = 3600000;
+
+const char* const USAGE =
+    "usage: pelvar-engine perft D POS | children POS | search D POS | go MS POS [--no-random]"
+    " | bench";
+
+struct CommandError {
+    std::string strMessage;
+};
+
+// A whole decimal number in [nMin, nMax], or an error naming what it was meant to be.
+int ParseBoundedInt(const std::string& text, int nMin, int nMax, const char* pszWhat) {
+    if (text.empty() || text.size() > 9 ||
+        text.find_first_not_of("0123456789") != std::string::npos) {
+        throw CommandError{std::string(pszWhat) + " must be a whole number from " +
+                           std::to_string(nMin) + " to " + std::to_string(nMax) + ", not '" +
+                           text + "'"};
+    }
+    const int nValue = std::stoi(text);
+    if (nValue < nMin || nValue > nMax) {
+        throw CommandError{std::string(pszWhat) + " must be from " + std::to_string(nMin) +
+                           " to " + std::to_string(nMax) + ", not " + text};
+    }
+    return nValue;
+}
+
+PositionText ParsePositionArg(const std::string& text) {
+    std::string strError;
+    std::optional<PositionText> parsed = ParsePositionText(text, strError);
+    if (!parsed) {
+        throw CommandError{"bad position: " + strError};
+    }
+    return *parsed;
+}
+
+void ExpectArgCount(const std::vector<std::string>& args, std::size_t nCount) {
+    if (args.size() != nCount) {
+        throw CommandError{"'" + args[0] + "' takes " + std::to_string(nCount - 1) +
+                           " argument(s); " + USAGE};
+    }
+}
+
+int CommandPerft(const std::vector<std::string>& args, std::ostream& out) {
+    ExpectArgCount(args, 3);
+    const int nDepth = ParseBoundedInt(args[1], 1, MAX_PERFT_DEPTH, "perft depth");
+    const PositionText position = ParsePositionArg(args[2]);
+    for (int nPly = 1; nPly <= nDepth; ++nPly) {
+        out << "perft " << nPly << ' ' << Perft(position.pos, position.nSideToMove, nPly)
+            << '\n';
+    }
+    return 0;
+}
+
+int CommandChildren(const std::vector<std::string>& args, std::ostream& out) {
+    ExpectArgCount(args, 2);
+    const PositionText position = ParsePositionArg(args[1]);
+    SearchNode node;
+    Position posChild;
+    node.InitMoves(position.pos, position.nSideToMove);
+    while (node.NextMove()) {
+        out << FormatPositionText(node.MakeChild(posChild), Opponent(position.nSideToMove))
+            << '\n';
+    }
+    return 0;
+}
+
+// Prints every completed iteration and stops the search after iteration nStopDepth, the
+// way the think timer would if it fired right then.
+class CIterationPrinter final : public CSearchObserver {
+public:
+    CIterationPrinter(std::ostream& out, int nSide, int nStopDepth)
+        : m_out(out), m_nSide(nSide), m_nStopDepth(nStopDepth) {}
+
+    void OnIterationDone(int nDepth, int nBestScore, const Position& posBest) override {
+        m_out << "depth " << nDepth << " nodes " << g_nNodeCount << " score " << nBestScore
+              << " best " << FormatPositionText(posBest, Opponent(m_nSide)) << '\n';
+        if (nDepth >= m_nStopDepth) {
+            g_bSearchRunning = 0;
+        }
+    }
+
+private:
+    std::ostream& m_out;
+    int m_nSide;
+    int m_nStopDepth;
+};
+
+// Runs FindBestMove with the random term off and without a message pump.
+class CQuietSearch {
+public:
+    CQuietSearch() : m_bSavedRandom(g_bRandomMoves) {
+        g_bRandomMoves = 0;
+        SetMessagePump(nullptr);
+    }
+    ~CQuietSearch() { g_bRandomMoves = m_bSavedRandom; }
+    CQuietSearch(const CQuietSearch&) = delete;
+    CQuietSearch& operator=(const CQuietSearch&) = delete;
+
+private:
+    int m_bSavedRandom;
+};
+
+int CommandSearch(const std::vector<std::string>& args, std::ostream& out) {
+    ExpectArgCount(args, 3);
+    const int nDepth = ParseBoundedInt(args[1], 1, MAX_SEARCH_DEPTH, "search depth");
+    PositionText position = ParsePositionArg(args[2]);
+    CQuietSearch quiet;
+    CIterationPrinter printer(out, position.nSideToMove, nDepth);
+    const int bMoved = FindBestMove(position.pos, position.nSideToMove, &printer);
+    // A winning move ends the search before the depth is raised past the last iteration;
+    // the stop after iteration nDepth comes after it was raised.
+    const char* pszResult = !bMoved ? "nomove" : g_nSearchDepth <= nDepth ? "win" : "move";
+    out << "result " << pszResult << '\n';
+    return 0;
+}
+
+int CommandGo(const std::vector<std::string>& args, std::ostream& out) {
+    bool bRandom = true;
+    std::vector<std::string> positional;
+    for (const std::string& arg : args) {
+        if (arg == "--no-random") {
+            bRandom = false;
+        } else {
+            positional.push_back(arg);
+        }
+    }
+    ExpectArgCount(positional, 3);
+    const int nMilliseconds =
+        ParseBoundedInt(positional[1], 1, MAX_THINK_MILLISECONDS, "think time in milliseconds");
+    PositionText position = ParsePositionArg(positional[2]);
+
+    CDeadlinePump timer;
+    CRateLimitedPump pump(timer);
+    SetMessagePump(&pump);
+    const int bSavedRandom = g_bRandomMoves;
+    g_bRandomMoves = bRandom ? 1 : 0;
+    const auto start = std::chrono::steady_clock::now();
+    timer.Start(nMilliseconds);
+    const int bMoved = FindBestMove(position.pos, position.nSideToMove);
+    const double dSeconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    SetMessagePump(nullptr);
+    g_bRandomMoves = bSavedRandom;
+
+    if (!bMoved) {
+        out << "result nomove\n";
+    } else {
+        out << "best " << FormatPositionText(position.pos, Opponent(position.nSideToMove))
+            << '\n';
+    }
+    out << "depth " << g_nSearchDepth - 1 << '\n';
+    out << "nodes " << g_nNodeCount << '\n';
+    out << "nps " << static_cast<std::int64_t>(dSeconds > 0 ? g_nNodeCount / dSeconds : 0)
+        << '\n';
+    return 0;
+}
+
+int CommandBench(const std::vector<std::string>& args, std::ostream& out) {
+    ExpectArgCount(args, 1);
+    CQuietSearch quiet;
+    RunBench(out);
+    return 0;
+}
+
+}  // namespace
+
+int RunEngineCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    static const std::map<std::string, std::function<int(const std::vector<std::string>&,
+                                                         std::ostream&)>>
+        COMMANDS = {{"perft", CommandPerft},
+                    {"children", CommandChildren},
+                    {"search", CommandSearch},
+                    {"go", CommandGo},
+                    {"bench", CommandBench}};
+    try {
+        if (args.empty()) {
+            throw CommandError{std::string("missing sub-command; ") + USAGE};
+        }
+        const auto command = COMMANDS.find(args[0]);
+        if (command == COMMANDS.end()) {
+            throw CommandError{"unknown sub-command '" + args[0] + "'; " + USAGE};
+        }
+        return command->second(args, out);
+    } catch (const CommandError& error) {
+        err << "pelvar-engine: " << error.strMessage << '\n';
+        return EXIT_BAD_ARGUMENTS;
+    }
+}
