@@ -65,8 +65,8 @@ std::uint64_t RunBench(std::ostream& out) {
             << std::setw(10) << static_cast<std::int64_t>(dSeconds > 0 ? nNodes / dSeconds : 0)
             << '\n';
     }
-    out << "total nodes " << nTotalNodes << " ms " << static_cast<std::int64_t>(dTotalSeconds * 1000)
-        << " nps "
+    out << "total nodes " << nTotalNodes << " ms "
+        << static_cast<std::int64_t>(dTotalSeconds * 1000) << " nps "
         << static_cast<std::int64_t>(dTotalSeconds > 0 ? nTotalNodes / dTotalSeconds : 0) << '\n';
     return nTotalNodes;
 }

@@ -9,4 +9,6 @@ int CrtRand() {
     return static_cast<int>((g_nRandomState >> 16) & 0x7fffu);
 }
 
-void CrtSrand(unsigned int nSeed) { g_nRandomState = nSeed; }
+void CrtSrand(unsigned int nSeed) {
+    g_nRandomState = nSeed;
+}

@@ -5,6 +5,10 @@ CNullMessagePump g_nullPump;
 CMessagePump* g_pPump = &g_nullPump;
 }  // namespace
 
-CMessagePump& GetMessagePump() { return *g_pPump; }
+CMessagePump& GetMessagePump() {
+    return *g_pPump;
+}
 
-void SetMessagePump(CMessagePump* pPump) { g_pPump = pPump ? pPump : &g_nullPump; }
+void SetMessagePump(CMessagePump* pPump) {
+    g_pPump = pPump ? pPump : &g_nullPump;
+}

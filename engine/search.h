@@ -5,9 +5,10 @@
 #include "evaluate.h"
 #include "position.h"
 
-inline constexpr int SEARCH_INFINITY = 10000000;  // the root's beta; best and alpha start at minus it
-inline constexpr int DEPTH_BONUS = 54;       // per ply of remaining depth on a decided score
-inline constexpr int PUMP_PERIOD = 10000;    // every PUMP_PERIOD-th node skips the pump
+inline constexpr int SEARCH_INFINITY =
+    10000000;                              // the root's beta; best and alpha start at minus it
+inline constexpr int DEPTH_BONUS = 54;     // per ply of remaining depth on a decided score
+inline constexpr int PUMP_PERIOD = 10000;  // every PUMP_PERIOD-th node skips the pump
 
 // Deepest iteration the search starts. The tree lives on the call stack, one frame of about
 // one kilobyte per ply (a SearchNode, a child position and the frame itself, somewhat more

@@ -338,8 +338,8 @@ Position& SearchNode::MakeChild(Position& child) {
     // 2. A plain move applied to m_pos.
     child = m_pos;
     if (m_nKind == MOVE_PLACE) {
-        if (IsOnGrid(m_nFromRow, m_nFromCol) &&
-            child.Cell(m_nFromRow, m_nFromCol) == CELL_EMPTY && child.Hand(m_nSide) > 0) {
+        if (IsOnGrid(m_nFromRow, m_nFromCol) && child.Cell(m_nFromRow, m_nFromCol) == CELL_EMPTY &&
+            child.Hand(m_nSide) > 0) {
             child.Cell(m_nFromRow, m_nFromCol) = m_nSide;
             --child.Hand(m_nSide);
         }

@@ -4,7 +4,6 @@
 
 #include "board_tables.h"
 
-
 Position& Position::ResetPosition() {
     std::memcpy(m_anData, BOARD_TEMPLATE, sizeof BOARD_TEMPLATE);
     m_anData[WHITE_HAND] = STONES_PER_SIDE;

@@ -18,8 +18,12 @@ inline constexpr int POSITION_SIZE = 51;   // integers in a position record
 inline constexpr int POINT_COUNT = 24;     // board points
 inline constexpr int STONES_PER_SIDE = 9;  // stones each side starts with in hand
 
-inline constexpr int Opponent(int nPlayer) { return 3 - nPlayer; }
-inline constexpr int CellIndex(int nRow, int nCol) { return nRow * GRID_SIZE + nCol; }
+inline constexpr int Opponent(int nPlayer) {
+    return 3 - nPlayer;
+}
+inline constexpr int CellIndex(int nRow, int nCol) {
+    return nRow * GRID_SIZE + nCol;
+}
 inline constexpr bool IsOnGrid(int nRow, int nCol) {
     return nRow >= 0 && nRow < GRID_SIZE && nCol >= 0 && nCol < GRID_SIZE;
 }
@@ -72,7 +76,9 @@ struct Position {
     std::int32_t Cell(int nRow, int nCol) const { return m_anData[CellIndex(nRow, nCol)]; }
 
     // Stones in hand of nPlayer: white's for PLAYER_WHITE, black's for any other value.
-    std::int32_t& Hand(int nPlayer) { return m_anData[nPlayer == PLAYER_WHITE ? WHITE_HAND : BLACK_HAND]; }
+    std::int32_t& Hand(int nPlayer) {
+        return m_anData[nPlayer == PLAYER_WHITE ? WHITE_HAND : BLACK_HAND];
+    }
     std::int32_t Hand(int nPlayer) const {
         return m_anData[nPlayer == PLAYER_WHITE ? WHITE_HAND : BLACK_HAND];
     }

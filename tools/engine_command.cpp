@@ -33,13 +33,13 @@ int ParseBoundedInt(const std::string& text, int nMin, int nMax, const char* psz
     if (text.empty() || text.size() > 9 ||
         text.find_first_not_of("0123456789") != std::string::npos) {
         throw CommandError{std::string(pszWhat) + " must be a whole number from " +
-                           std::to_string(nMin) + " to " + std::to_string(nMax) + ", not '" +
-                           text + "'"};
+                           std::to_string(nMin) + " to " + std::to_string(nMax) + ", not '" + text +
+                           "'"};
     }
     const int nValue = std::stoi(text);
     if (nValue < nMin || nValue > nMax) {
-        throw CommandError{std::string(pszWhat) + " must be from " + std::to_string(nMin) +
-                           " to " + std::to_string(nMax) + ", not " + text};
+        throw CommandError{std::string(pszWhat) + " must be from " + std::to_string(nMin) + " to " +
+                           std::to_string(nMax) + ", not " + text};
     }
     return nValue;
 }
@@ -65,8 +65,7 @@ int CommandPerft(const std::vector<std::string>& args, std::ostream& out) {
     const int nDepth = ParseBoundedInt(args[1], 1, MAX_PERFT_DEPTH, "perft depth");
     const PositionText position = ParsePositionArg(args[2]);
     for (int nPly = 1; nPly <= nDepth; ++nPly) {
-        out << "perft " << nPly << ' ' << Perft(position.pos, position.nSideToMove, nPly)
-            << '\n';
+        out << "perft " << nPly << ' ' << Perft(position.pos, position.nSideToMove, nPly) << '\n';
     }
     return 0;
 }
@@ -78,8 +77,7 @@ int CommandChildren(const std::vector<std::string>& args, std::ostream& out) {
     Position posChild;
     node.InitMoves(position.pos, position.nSideToMove);
     while (node.NextMove()) {
-        out << FormatPositionText(node.MakeChild(posChild), Opponent(position.nSideToMove))
-            << '\n';
+        out << FormatPositionText(node.MakeChild(posChild), Opponent(position.nSideToMove)) << '\n';
     }
     return 0;
 }
@@ -165,13 +163,11 @@ int CommandGo(const std::vector<std::string>& args, std::ostream& out) {
     if (!bMoved) {
         out << "result nomove\n";
     } else {
-        out << "best " << FormatPositionText(position.pos, Opponent(position.nSideToMove))
-            << '\n';
+        out << "best " << FormatPositionText(position.pos, Opponent(position.nSideToMove)) << '\n';
     }
     out << "depth " << g_nSearchDepth - 1 << '\n';
     out << "nodes " << g_nNodeCount << '\n';
-    out << "nps " << static_cast<std::int64_t>(dSeconds > 0 ? g_nNodeCount / dSeconds : 0)
-        << '\n';
+    out << "nps " << static_cast<std::int64_t>(dSeconds > 0 ? g_nNodeCount / dSeconds : 0) << '\n';
     return 0;
 }
 
@@ -185,8 +181,8 @@ int CommandBench(const std::vector<std::string>& args, std::ostream& out) {
 }  // namespace
 
 int RunEngineCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    static const std::map<std::string, std::function<int(const std::vector<std::string>&,
-                                                         std::ostream&)>>
+    static const std::map<std::string,
+                          std::function<int(const std::vector<std::string>&, std::ostream&)>>
         COMMANDS = {{"perft", CommandPerft},
                     {"children", CommandChildren},
                     {"search", CommandSearch},

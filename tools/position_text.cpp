@@ -20,7 +20,9 @@ constexpr auto READING_ORDER = [] {
     return order;
 }();
 
-int ParseHandCount(char c) { return (c >= '0' && c <= '9') ? c - '0' : -1; }
+int ParseHandCount(char c) {
+    return (c >= '0' && c <= '9') ? c - '0' : -1;
+}
 
 }  // namespace
 
@@ -28,9 +30,10 @@ std::optional<PositionText> ParsePositionText(std::string_view text, std::string
     // "<24 points> <white hand> <black hand> <side>"
     constexpr std::size_t LENGTH = POINT_COUNT + 6;
     if (text.size() != LENGTH || text[24] != ' ' || text[26] != ' ' || text[28] != ' ') {
-        strError = "a position is 24 characters W, B or '.', white's and black's stones in hand "
-                   "and the side to move, separated by single blanks, such as \"" +
-                   std::string(POINT_COUNT, '.') + " 9 9 W\"";
+        strError =
+            "a position is 24 characters W, B or '.', white's and black's stones in hand "
+            "and the side to move, separated by single blanks, such as \"" +
+            std::string(POINT_COUNT, '.') + " 9 9 W\"";
         return std::nullopt;
     }
     PositionText result{};

@@ -1,0 +1,362 @@
+#include "pelvar_doc.h"
+
+#include "evaluate.h"
+#include "search.h"
+#include "think_time.h"
+
+namespace {
+constexpr double DEFAULT_SECONDS_PER_MOVE = 3.5;
+}
+
+CPelvarDoc::CPelvarDoc(CFrameworkServices& services)
+    : m_nState(STATE_PLACE),
+      m_nSelRow(-1),
+      m_nSelCol(-1),
+      m_nMarkerSide(PLAYER_BLACK),
+      m_services(services) {
+    m_posCurrent.ResetPosition();
+    m_posPrevious = m_posCurrent;
+    m_dlgSettings.m_dSecondsPerMove = DEFAULT_SECONDS_PER_MOVE;
+    m_dlgSettings.m_bShowStatistics = 0;
+    m_dlgSettings.m_bRandomMoves = 1;
+}
+
+void CPelvarDoc::RedrawNow() {
+    m_services.UpdateAllViews(HINT_REDRAW);
+    if (m_services.HasFirstView()) {
+        m_services.PaintFirstViewNow();
+    }
+}
+
+int CPelvarDoc::HumanNextState() const {
+    if (m_posCurrent.Hand(PLAYER_WHITE) >= 1) {
+        return STATE_PLACE;
+    }
+    if (m_posCurrent.CountStones(PLAYER_WHITE) <= 3) {
+        return STATE_SELECT_JUMP;
+    }
+    return STATE_SELECT_SLIDE;
+}
+
+int CPelvarDoc::ThinkTime() const {
+    return ThinkTimeMilliseconds(m_dlgSettings.m_dSecondsPerMove);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The human's turn
+
+void CPelvarDoc::OnFieldClick(int nRow, int nCol) {
+    if (!IsOnGrid(nRow, nCol) || m_nState < STATE_PLACE || m_nState > STATE_JUMP_TARGET) {
+        return;
+    }
+    // A click that slips in while the document is inside a search or a message box of its
+    // own (through the search's message dispatch) must not start a second turn.
+    if (IsBusy() || m_services.IsQuitting()) {
+        return;
+    }
+    const int nCell = m_posCurrent.Cell(nRow, nCol);
+    switch (m_nState) {
+        case STATE_PLACE:
+            ClickPlace(nRow, nCol, nCell);
+            break;
+        case STATE_CAPTURE:
+            ClickCapture(nRow, nCol, nCell);
+            break;
+        case STATE_SELECT_SLIDE:
+            ClickSelect(nRow, nCol, nCell, STATE_SLIDE_TARGET);
+            break;
+        case STATE_SLIDE_TARGET:
+            ClickSlideTarget(nRow, nCol);
+            break;
+        case STATE_SELECT_JUMP:
+            ClickSelect(nRow, nCol, nCell, STATE_JUMP_TARGET);
+            break;
+        case STATE_JUMP_TARGET:
+            ClickJumpTarget(nRow, nCol, nCell);
+            break;
+        default:
+            break;
+    }
+}
+
+void CPelvarDoc::ClickPlace(int nRow, int nCol, int nCell) {
+    // 1. Only an empty point takes a stone (an off-board square holds CELL_OFFBOARD).
+    if (nCell != CELL_EMPTY || m_posCurrent.Hand(PLAYER_WHITE) <= 0) {
+        return;
+    }
+    // 2, 3. The placed stone carries no change marker.
+    m_posCurrent.Cell(nRow, nCol) = PLAYER_WHITE;
+    --m_posCurrent.Hand(PLAYER_WHITE);
+    m_posPrevious = m_posCurrent;
+    // 4 to 6.
+    RedrawNow();
+    FinishHumanMove(nRow, nCol);
+}
+
+void CPelvarDoc::ClickCapture(int nRow, int nCol, int nCell) {
+    // Empty points, white stones and off-board squares are ignored.
+    if (nCell != PLAYER_BLACK) {
+        return;
+    }
+    if (!m_posCurrent.IsInMill(nRow, nCol, PLAYER_BLACK)) {
+        // 1. The capture is made.
+        m_posCurrent.Cell(nRow, nCol) = CELL_EMPTY;
+        m_posPrevious = m_posCurrent;
+        RedrawNow();
+        if (ComputerMove()) {
+            m_nState = HumanNextState();
+            RedrawNow();
+        }
+        return;
+    }
+    // 2. A stone in a mill is never captured. Yes keeps the capture pending; No gives it up
+    // and the computer moves (its move writes m_posPrevious).
+    int nAnswer = IDYES;
+    {
+        CBusy busy(*this);
+        nAnswer = m_services.MessageBox(TEXT_CAPTURE_REFUSED, MB_YESNO | MB_ICONQUESTION);
+    }
+    if (nAnswer == IDNO && !m_services.IsQuitting()) {
+        LetComputerReply();
+    }
+}
+
+void CPelvarDoc::ClickSelect(int nRow, int nCol, int nCell, int nTargetState) {
+    if (nCell != PLAYER_WHITE) {
+        return;
+    }
+    m_nSelRow = nRow;
+    m_nSelCol = nCol;
+    m_nState = nTargetState;
+    RedrawNow();
+}
+
+void CPelvarDoc::ClickSlideTarget(int nRow, int nCol) {
+    // 1. Anything but an empty neighbour point keeps the stone picked.
+    if (!m_posCurrent.IsLegalSlide(m_nSelRow, m_nSelCol, nRow, nCol)) {
+        return;
+    }
+    // 2 to 4.
+    m_posCurrent.MoveStone(m_nSelRow, m_nSelCol, nRow, nCol);
+    FinishHumanMove(nRow, nCol);
+}
+
+void CPelvarDoc::ClickJumpTarget(int nRow, int nCol, int nCell) {
+    // 1. Only an empty point: not a stone, not the picked stone itself, not off-board.
+    if (nCell != CELL_EMPTY) {
+        return;
+    }
+    // 2 to 4.
+    m_posCurrent.MoveStone(m_nSelRow, m_nSelCol, nRow, nCol);
+    FinishHumanMove(nRow, nCol);
+}
+
+// A white stone has arrived on (nRow, nCol). A mill lets the human capture first; else the
+// computer replies now.
+void CPelvarDoc::FinishHumanMove(int nRow, int nCol) {
+    if (m_posCurrent.IsInMill(nRow, nCol, PLAYER_WHITE)) {
+        m_nState = STATE_CAPTURE;
+        RedrawNow();
+        return;
+    }
+    if (m_nState != STATE_PLACE) {
+        RedrawNow();
+    }
+    LetComputerReply();
+}
+
+void CPelvarDoc::LetComputerReply() {
+    if (ComputerMove()) {
+        m_nState = HumanNextState();
+    }
+    RedrawNow();
+}
+
+void CPelvarDoc::OnCancelPick() {
+    if (m_nState == STATE_SLIDE_TARGET) {
+        m_nState = STATE_SELECT_SLIDE;
+        RedrawNow();
+    }
+    if (m_nState == STATE_JUMP_TARGET) {
+        m_nState = STATE_SELECT_JUMP;
+        RedrawNow();
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// The computer's turn
+
+void CPelvarDoc::ResetGame() {
+    Position posStart;
+    m_posPrevious = posStart.ResetPosition();
+    m_posCurrent = posStart;
+}
+
+void CPelvarDoc::ArmThinkTimer() {
+    if (m_services.HasFirstView()) {
+        m_services.StartThinkTimer(ThinkTime());
+    }
+}
+
+int CPelvarDoc::SearchMove(int nSide) {
+    SetMessagePump(&m_services.MessagePump());
+    const int bMoved = FindBestMove(m_posCurrent, nSide);
+    SetMessagePump(nullptr);
+    return bMoved;
+}
+
+int CPelvarDoc::ComputerMove() {
+    CBusy busy(*this);
+
+    // 1. The human has won: black has fewer than three stones or is blocked.
+    if (Evaluate(m_posCurrent, PLAYER_BLACK) <= LOSS_SCORE) {
+        m_services.MessageBox(TEXT_HUMAN_WINS, MB_OK);
+        ResetGame();
+        m_nState = STATE_PLACE;
+        RedrawNow();
+        return 0;
+    }
+
+    // 2. The view will mark what black's move changes.
+    m_posPrevious = m_posCurrent;
+    m_nState = STATE_THINKING;
+    RedrawNow();
+    m_services.BeginWaitCursor();
+    ArmThinkTimer();
+
+    // 3. The search, pumping the window's messages until the think timer ends it.
+    const int bMoved = SearchMove(PLAYER_BLACK);
+    if (m_services.IsQuitting()) {
+        m_services.EndWaitCursor();
+        return 0;
+    }
+
+    // 4. Black cannot move.
+    if (!bMoved) {
+        m_services.EndWaitCursor();
+        m_services.MessageBox(TEXT_NO_MOVE, MB_OK);
+        ResetGame();
+        m_nState = STATE_PLACE;
+        RedrawNow();
+        return 0;
+    }
+
+    // 5, 6. Black has moved; the game goes on unless black has won.
+    RedrawNow();
+    m_services.EndWaitCursor();
+    if (Evaluate(m_posCurrent, PLAYER_BLACK) < WIN_SCORE) {
+        return 1;
+    }
+
+    // 7. The computer has won; its last move is shown with its markers first.
+    m_nState = STATE_PLACE;
+    RedrawNow();
+    m_services.MessageBox(TEXT_COMPUTER_WINS, MB_OK);
+    ResetGame();
+    m_nState = STATE_PLACE;
+    RedrawNow();
+    return 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Commands
+
+bool CPelvarDoc::IsSettingsEnabled() const {
+    return m_nState != STATE_THINKING && m_nState != STATE_AUTOPLAY;
+}
+
+void CPelvarDoc::OnSettings() {
+    if (!IsSettingsEnabled() || IsBusy()) {
+        return;
+    }
+    // 1. Kept for any end but OK, also after a refused exchange that wrote the seconds.
+    const double dSavedSeconds = m_dlgSettings.m_dSecondsPerMove;
+    const int bSavedRandom = m_dlgSettings.m_bRandomMoves;
+    int nResult = IDCANCEL;
+    {
+        CBusy busy(*this);
+        nResult = m_services.DoModalSettings(m_dlgSettings);
+    }
+    if (nResult == IDOK) {
+        // 3. The engine's flag follows the dialog only on OK.
+        g_bRandomMoves = m_dlgSettings.m_bRandomMoves;
+    } else {
+        // 4.
+        m_dlgSettings.m_dSecondsPerMove = dSavedSeconds;
+        m_dlgSettings.m_bRandomMoves = bSavedRandom;
+    }
+}
+
+bool CPelvarDoc::IsAutoplayEnabled() const {
+    return !IsBusy();
+}
+
+void CPelvarDoc::EndAutoplay(const char* pszMessage) {
+    m_services.MessageBox(pszMessage, MB_OK);
+    ResetGame();
+    RedrawNow();
+    m_nState = STATE_PLACE;
+    m_nMarkerSide = PLAYER_BLACK;
+}
+
+void CPelvarDoc::OnAutoplay() {
+    if (!IsAutoplayEnabled() || m_services.IsQuitting()) {
+        return;
+    }
+    CBusy busy(*this);
+
+    // 1. A game in progress is only abandoned on Yes.
+    if (m_posCurrent.Hand(PLAYER_WHITE) != STONES_PER_SIDE ||
+        m_posCurrent.Hand(PLAYER_BLACK) != STONES_PER_SIDE) {
+        if (m_services.MessageBox(TEXT_ABORT_GAME, MB_YESNO | MB_ICONQUESTION) != IDYES) {
+            return;
+        }
+    }
+
+    // 2 to 4. A fresh game, white first.
+    m_nState = STATE_AUTOPLAY;
+    ResetGame();
+    RedrawNow();
+
+    // 5. Move pairs until a side wins or cannot move; there is no move limit. Quitting the
+    // application stops the search, and the loop then leaves without another step.
+    for (;;) {
+        ArmThinkTimer();
+        const int bWhiteMoved = SearchMove(PLAYER_WHITE);
+        if (m_services.IsQuitting()) {
+            return;
+        }
+        if (!bWhiteMoved) {
+            EndAutoplay(TEXT_NO_MOVE);  // A: the board still shows black's last move
+            return;
+        }
+        if (Evaluate(m_posCurrent, PLAYER_WHITE) >= WIN_SCORE) {
+            m_nMarkerSide = PLAYER_WHITE;  // B: white's winning move is shown first
+            RedrawNow();
+            EndAutoplay(TEXT_WHITE_WINS);
+            return;
+        }
+        m_nMarkerSide = PLAYER_WHITE;
+        RedrawNow();
+        m_posPrevious = m_posCurrent;
+
+        ArmThinkTimer();
+        const int bBlackMoved = SearchMove(PLAYER_BLACK);
+        if (m_services.IsQuitting()) {
+            return;
+        }
+        if (!bBlackMoved) {
+            EndAutoplay(TEXT_NO_MOVE);  // C: white's move is already shown
+            return;
+        }
+        const int nBlackScore = Evaluate(m_posCurrent, PLAYER_BLACK);
+        m_nMarkerSide = PLAYER_BLACK;
+        if (nBlackScore >= WIN_SCORE) {
+            RedrawNow();  // D: black's winning move is shown first
+            EndAutoplay(TEXT_BLACK_WINS);
+            return;
+        }
+        RedrawNow();
+        m_posPrevious = m_posCurrent;
+    }
+}

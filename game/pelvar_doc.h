@@ -1,0 +1,137 @@
+// The document: the game for the whole run. It holds the current and previous positions,
+// the interaction state and the options; turns clicks on grid squares into the human's
+// moves, plays the computer's replies and runs autoplay. It reaches the window system only
+// through CFrameworkServices.
+#pragma once
+
+#include <string>
+
+#include "framework_services.h"
+#include "position.h"
+#include "settings_dialog.h"
+
+// What a click on the board means (m_nState).
+enum InputState : int {
+    STATE_THINKING = 0,      // the computer searches; clicks are ignored
+    STATE_PLACE = 1,         // the human places a white stone from hand
+    STATE_CAPTURE = 2,       // the human has closed a mill and removes a black stone
+    STATE_SELECT_SLIDE = 3,  // the human picks a white stone to slide
+    STATE_SLIDE_TARGET = 4,  // a stone is picked; the human picks a neighbour point
+    STATE_SELECT_JUMP = 5,   // white has three stones; the human picks a stone to jump
+    STATE_JUMP_TARGET = 6,   // a stone is picked; the human picks any empty point
+    STATE_AUTOPLAY = 7,      // the computer plays both sides; clicks are ignored
+};
+
+// The hint with which the document's repaints update the views: repaint without erasing.
+inline constexpr int HINT_REDRAW = 1;
+
+// The texts of the game's message boxes.
+inline constexpr const char* TEXT_CAPTURE_REFUSED =
+    "Den können Sie nicht schlagen!\nDer ist in einer Pelvar!\n\nWollen Sie es nochmal versuchen?";
+inline constexpr const char* TEXT_HUMAN_WINS = "Bist Du das, Tobrek?";
+inline constexpr const char* TEXT_NO_MOVE =
+    "Ich kann mich nicht mehr bewegen!\nLass mal neu anfangen.";
+inline constexpr const char* TEXT_COMPUTER_WINS = "Tja, da hab' ich wohl dann gewonnen.";
+inline constexpr const char* TEXT_ABORT_GAME = "Wollen Sie das aktuelle Spiel abbrechen?";
+inline constexpr const char* TEXT_WHITE_WINS = "Weiss gewinnt!";
+inline constexpr const char* TEXT_BLACK_WINS = "Schwarz gewinnt!";
+
+// Invariants between two messages: in STATE_PLACE white has a stone in hand; in states 3
+// to 6 white has none; in states 4 and 6 m_nSelRow and m_nSelCol name a white stone.
+class CPelvarDoc {
+public:
+    // services must outlive the document.
+    explicit CPelvarDoc(CFrameworkServices& services);
+    CPelvarDoc(const CPelvarDoc&) = delete;
+    CPelvarDoc& operator=(const CPelvarDoc&) = delete;
+
+    // --- The game, read by the view at every paint -------------------------------------
+    Position m_posCurrent;   // the position on the board
+    Position m_posPrevious;  // where the last shown move started; markers show the difference
+    int m_nState;            // an InputState
+    int m_nSelRow;           // the picked stone in states 4 and 6; -1 before any pick
+    int m_nSelCol;           // written together with m_nSelRow
+    CSettingsDialog m_dlgSettings;  // the options
+    int m_nMarkerSide;              // the side whose move the change markers show
+
+    // --- Input from the view --------------------------------------------------------------
+
+    // Handles a left click on grid square (nRow, nCol): places, captures, picks, slides or
+    // jumps a white stone by m_nState, and when the human's turn is complete lets the
+    // computer reply within the same call. Any integers may arrive: squares outside 0..6,
+    // clicks that do not fit the state and clicks while a search or message box of the
+    // document is running are ignored.
+    void OnFieldClick(int nRow, int nCol);
+
+    // The right button: drops a picked stone (target state back to its select state) and
+    // repaints; in every other state nothing happens, so a capture cannot be taken back.
+    void OnCancelPick();
+
+    // --- Commands ---------------------------------------------------------------------------
+
+    // "&Optionen": runs the settings dialog; the seconds and the random setting are put back
+    // on any end but OK, and OK copies the random setting into the engine.
+    void OnSettings();
+    // Whether "&Optionen" is enabled: not while the computer thinks or plays alone.
+    bool IsSettingsEnabled() const;
+
+    // "&Autoplay": after a confirmation when a stone has been placed, the computer plays a
+    // whole game against itself, then a new game is set up for the human.
+    void OnAutoplay();
+    // Whether "&Autoplay" is enabled: not while a search of this document runs, because a
+    // second search inside the first one's message dispatch would reset the engine under it.
+    bool IsAutoplayEnabled() const;
+
+    // The file commands leave the game untouched; the document stores nothing.
+    bool OnNewDocument() { return true; }
+
+    // True while the document is inside a computer move, autoplay or one of its message
+    // boxes; the window then must not be torn down under it.
+    bool IsBusy() const { return m_nBusy > 0; }
+
+    // --- Game control -----------------------------------------------------------------------
+
+    // Repaints the view at once: every view is invalidated without erasing, then the first
+    // view paints before the call returns.
+    void RedrawNow();
+
+    // The human's state after a computer reply: place while white holds a stone, jump with
+    // three stones or fewer, else slide.
+    int HumanNextState() const;
+
+    // The computer's reply for black. Returns 1 when black has moved and the game goes on
+    // (m_nState still STATE_THINKING; the caller sets the human's next state), 0 when the
+    // game has ended and a new game is set up in STATE_PLACE (or the application quits).
+    int ComputerMove();
+
+    // The think timer's milliseconds for the current seconds-per-move option.
+    int ThinkTime() const;
+
+private:
+    // Keeps m_nBusy raised for the duration of a blocking step.
+    class CBusy {
+    public:
+        explicit CBusy(CPelvarDoc& doc) : m_doc(doc) { ++m_doc.m_nBusy; }
+        ~CBusy() { --m_doc.m_nBusy; }
+        CBusy(const CBusy&) = delete;
+        CBusy& operator=(const CBusy&) = delete;
+
+    private:
+        CPelvarDoc& m_doc;
+    };
+
+    void ClickPlace(int nRow, int nCol, int nCell);
+    void ClickCapture(int nRow, int nCol, int nCell);
+    void ClickSelect(int nRow, int nCol, int nCell, int nTargetState);
+    void ClickSlideTarget(int nRow, int nCol);
+    void ClickJumpTarget(int nRow, int nCol, int nCell);
+    void FinishHumanMove(int nRow, int nCol);
+    void LetComputerReply();
+    void ResetGame();
+    void ArmThinkTimer();
+    int SearchMove(int nSide);
+    void EndAutoplay(const char* pszMessage);
+
+    CFrameworkServices& m_services;
+    int m_nBusy = 0;
+};
