@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -7,16 +8,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
-#include "check_box_layout.h"
 #include "dialog_units.h"
 #include "framework_services.h"
-#include "left_text_check_box.h"
 #include "pelvar_doc.h"
 #include "settings_dialog.h"
 #include "settings_window.h"
@@ -424,17 +422,6 @@ private slots:
         QVERIFY(pBox->isChecked());
         QTest::mouseClick(pBox, Qt::LeftButton, {}, QPoint(pBox->width() - 3, pBox->height() / 2));
         QVERIFY(!pBox->isChecked());
-    }
-
-    void splitLeftTextCheckBox() {
-        const LeftTextCheckBoxParts parts =
-            SplitLeftTextCheckBox(QRect(10, 20, 110, 16), QSize(13, 13), 4);
-        QCOMPARE(parts.rectIndicator, QRect(107, 21, 13, 13));
-        QCOMPARE(parts.rectText, QRect(10, 20, 93, 16));
-        const LeftTextCheckBoxParts narrow =
-            SplitLeftTextCheckBox(QRect(0, 0, 8, 16), QSize(13, 13), 4);
-        QCOMPARE(narrow.rectIndicator.left(), 0);
-        QVERIFY(narrow.rectText.isEmpty());
     }
 };
 
