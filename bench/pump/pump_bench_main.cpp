@@ -196,15 +196,19 @@ void MeasureLateness(const BenchOptions& options, CQtSearchPump& pump, CThinkTim
         std::vector<double> late;
         std::vector<double> callbackLate;
         std::vector<double> unwinding;
+        std::vector<double> cpuShares;
         int nEarly = 0;
         int nDepthSum = 0;
         for (const PositionText& position : positions) {
             Position pos = position.pos;
             watch.Reset();
+            const double dCpuStart = ThreadCpuSeconds();
             const Clock::time_point start = Clock::now();
             timer.StartThinkTimer(options.nThinkMs);
             FindBestMove(pos, position.nSideToMove);
             const Clock::time_point end = Clock::now();
+            cpuShares.push_back(100.0 * (ThreadCpuSeconds() - dCpuStart) /
+                                std::chrono::duration<double>(end - start).count());
             const double dLate = Milliseconds(end - start) - options.nThinkMs;
             if (dLate < 0 || !watch.StoppedAt()) {
                 ++nEarly;
@@ -220,16 +224,18 @@ void MeasureLateness(const BenchOptions& options, CQtSearchPump& pump, CThinkTim
         const SampleSummary summary = Summarize(late);
         const SampleSummary callback = Summarize(callbackLate);
         const SampleSummary unwind = Summarize(unwinding);
+        const SampleSummary cpuShare = Summarize(cpuShares);
         runs.push_back(summary);
         std::printf(
-            "  run %d: %d timed, %d ended early, mean depth %.1f; late by median %.2f ms, p99 "
-            "%.2f ms, max %.2f ms\n"
+            "  run %d: %d timed, %d ended early, mean depth %.1f, CPU share of the search median "
+            "%.0f %% (min %.0f %%)\n"
+            "         late by median %.2f ms, p99 %.2f ms, max %.2f ms\n"
             "         of that, until the stopping dispatch returned: median %.2f, p99 %.2f, "
             "max %.2f ms; unwinding: median %.3f, max %.3f ms\n",
             nRun, summary.nCount, nEarly,
-            summary.nCount ? static_cast<double>(nDepthSum) / summary.nCount : 0.0, summary.dMedian,
-            summary.dP99, summary.dMax, callback.dMedian, callback.dP99, callback.dMax,
-            unwind.dMedian, unwind.dMax);
+            summary.nCount ? static_cast<double>(nDepthSum) / summary.nCount : 0.0,
+            cpuShare.dMedian, cpuShare.dMin, summary.dMedian, summary.dP99, summary.dMax,
+            callback.dMedian, callback.dP99, callback.dMax, unwind.dMedian, unwind.dMax);
     }
     SetMessagePump(nullptr);
     const auto best = std::min_element(
