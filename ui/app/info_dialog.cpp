@@ -4,8 +4,8 @@
 #include <QPushButton>
 
 #include "about_dialog_template.h"
-#include "application_icon.h"
 #include "dialog_units.h"
+#include "resource_images.h"
 
 namespace {
 // An icon control shows the icon at its own size, the system's large icon size.
@@ -27,7 +27,7 @@ CInfoDialog::CInfoDialog(QWidget* pParent)
         switch (control.eKind) {
             case DialogControlKind::Icon: {
                 auto* pIcon = new QLabel(this);
-                pIcon->setPixmap(ApplicationIcon().pixmap(ICON_SIZE, ICON_SIZE));
+                pIcon->setPixmap(LoadResourceIcon(control.nIconId).pixmap(ICON_SIZE, ICON_SIZE));
                 pIcon->setGeometry(QRect(rect.topLeft(), QSize(ICON_SIZE, ICON_SIZE)));
                 break;
             }

@@ -14,7 +14,6 @@
 
 #include "accelerator_keys.h"
 #include "accelerator_table.h"
-#include "application_icon.h"
 #include "keyboard_indicators.h"
 #include "menu_table.h"
 #include "pelvar_app.h"
@@ -22,6 +21,7 @@
 #include "pelvar_view.h"
 #include "qt_framework_services.h"
 #include "resource_ids.h"
+#include "resource_images.h"
 #include "resource_text.h"
 
 namespace {
@@ -48,7 +48,7 @@ QString CommandShortName(int nId) {
 
 CMainFrame::CMainFrame(CPelvarDoc& doc, CQtFrameworkServices& services, CPelvarApp& app)
     : m_doc(doc), m_services(services), m_app(app) {
-    setWindowIcon(ApplicationIcon());
+    setWindowIcon(LoadResourceIcon(IDR_MAINFRAME));
     CreateCommandActions();
     CreateMenu();
     CreateAccelerators();

@@ -80,6 +80,7 @@ void CMainFrameTest::startsUntitledWithIdlePrompt() {
     QCOMPARE(app.Frame().MessageText(), QStringLiteral("Bereit"));
     QVERIFY(app.Frame().isVisible());
     QCOMPARE(app.Frame().centralWidget(), app.Frame().View());
+    QCOMPARE(app.Frame().windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {16, 16}}));
 }
 
 void CMainFrameTest::menuStructureAndIds() {
@@ -273,13 +274,21 @@ void CMainFrameTest::aboutBoxLayout() {
     QVERIFY(buttons[0]->isDefault());
     QCOMPARE(buttons[0]->geometry(), DialogUnitsToPixels(QRect(178, 7, 50, 14), base));
 
+    // Icon 128 at its own size, placed at the control's position.
     QStringList texts;
+    int nIcons = 0;
     for (QLabel* pLabel : dlg.findChildren<QLabel*>()) {
+        if (!pLabel->pixmap().isNull()) {
+            ++nIcons;
+            QCOMPARE(pLabel->pixmap().size(), QSize(32, 32));
+            QCOMPARE(pLabel->pos(), DialogUnitsToPixels(QRect(11, 17, 20, 20), base).topLeft());
+        }
         if (!pLabel->text().isEmpty()) {
             texts << pLabel->text();
             QCOMPARE(pLabel->textFormat(), Qt::PlainText);
         }
     }
+    QCOMPARE(nIcons, 1);
     QCOMPARE(texts.size(), 2);
     QVERIFY(texts.contains(QStringLiteral("Pelvar Version 1.7 (für Tobrek)")));
     QVERIFY(texts.filter(QStringLiteral("Copyright")).size() == 1);

@@ -1,0 +1,22 @@
+// Framework services that do nothing, for documents that tests only paint.
+#pragma once
+
+#include "framework_services.h"
+#include "message_pump.h"
+
+class CNullFrameworkServices final : public CFrameworkServices {
+public:
+    int MessageBox(const std::string&, int) override { return IDOK; }
+    void UpdateAllViews(int) override {}
+    bool HasFirstView() const override { return false; }
+    void PaintFirstViewNow() override {}
+    void BeginWaitCursor() override {}
+    void EndWaitCursor() override {}
+    void StartThinkTimer(int) override {}
+    int DoModalSettings(CSettingsDialog&) override { return IDCANCEL; }
+    CMessagePump& MessagePump() override { return m_pump; }
+    bool IsQuitting() const override { return false; }
+
+private:
+    CNullMessagePump m_pump;
+};

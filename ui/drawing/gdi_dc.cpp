@@ -1,0 +1,214 @@
+#include "gdi_dc.h"
+
+#include <QColor>
+#include <QFontMetrics>
+#include <QLineF>
+#include <QPainter>
+#include <QPen>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "arc_angles.h"
+
+namespace {
+
+// Text of a paint device context: black on an opaque white background.
+constexpr COLORREF TEXT_COLOR = RGB(0, 0, 0);
+constexpr COLORREF TEXT_BACKGROUND = RGB(255, 255, 255);
+
+QColor ToQColor(COLORREF cr) {
+    return QColor(GetRValue(cr), GetGValue(cr), GetBValue(cr));
+}
+
+// Moves each edge of rect inwards by half a pixel, the distance from a pixel's edge to its
+// centre; a box less than a pixel wide shrinks to its centre line.
+QRectF InsetToPixelCentres(const QRectF& rect) {
+    const double dX = std::min(0.5, rect.width() / 2.0);
+    const double dY = std::min(0.5, rect.height() / 2.0);
+    return rect.adjusted(dX, dY, -dX, -dY);
+}
+
+QtArcAngles AnglesOnBox(const QRectF& box, const QPointF& ptStart, const QPointF& ptEnd) {
+    return ArcAnglesFromRadials(box.left(), box.top(), box.right(), box.bottom(), ptStart.x(),
+                                ptStart.y(), ptEnd.x(), ptEnd.y());
+}
+
+}  // namespace
+
+CDC::CDC(QPainter& painter)
+    : m_painter(painter),
+      m_penInitial(PS_SOLID, 0, RGB(0, 0, 0)),  // width 0 is one pixel at any mapping
+      m_brushInitial(RGB(255, 255, 255)),
+      m_pPen(&m_penInitial),
+      m_pBrush(&m_brushInitial) {
+    m_painter.save();
+}
+
+CDC::~CDC() {
+    m_painter.restore();
+}
+
+CPen* CDC::SelectObject(CPen* pPen) {
+    CPen* pOld = m_pPen;
+    m_pPen = pPen;
+    return pOld;
+}
+
+CBrush* CDC::SelectObject(CBrush* pBrush) {
+    CBrush* pOld = m_pBrush;
+    m_pBrush = pBrush;
+    return pOld;
+}
+
+int CDC::SetMapMode(int nMapMode) {
+    const int nOld = m_nMapMode;
+    m_nMapMode = nMapMode;
+    if (nMapMode == MM_TEXT) {
+        m_nWindowExtX = m_nWindowExtY = m_nViewportExtX = m_nViewportExtY = 1;
+    }
+    return nOld;
+}
+
+void CDC::SetWindowExt(int cx, int cy) {
+    if (m_nMapMode == MM_TEXT || cx == 0 || cy == 0) {
+        return;
+    }
+    m_nWindowExtX = cx;
+    m_nWindowExtY = cy;
+}
+
+void CDC::SetViewportExt(int cx, int cy) {
+    if (m_nMapMode == MM_TEXT || cx == 0 || cy == 0) {
+        return;
+    }
+    m_nViewportExtX = cx;
+    m_nViewportExtY = cy;
+    if (m_nMapMode == MM_ISOTROPIC) {
+        const double dScaleX = std::fabs(static_cast<double>(cx) / m_nWindowExtX);
+        const double dScaleY = std::fabs(static_cast<double>(cy) / m_nWindowExtY);
+        if (dScaleX > dScaleY) {
+            const int nX = static_cast<int>(std::lround(dScaleY * std::abs(m_nWindowExtX)));
+            m_nViewportExtX = cx < 0 ? -nX : nX;
+        } else if (dScaleY > dScaleX) {
+            const int nY = static_cast<int>(std::lround(dScaleX * std::abs(m_nWindowExtY)));
+            m_nViewportExtY = cy < 0 ? -nY : nY;
+        }
+    }
+}
+
+void CDC::SetViewportOrg(int x, int y) {
+    m_nViewportOrgX = x;
+    m_nViewportOrgY = y;
+}
+
+QPointF CDC::LPtoDP(double dX, double dY) const {
+    return QPointF(dX * m_nViewportExtX / m_nWindowExtX + m_nViewportOrgX,
+                   dY * m_nViewportExtY / m_nWindowExtY + m_nViewportOrgY);
+}
+
+double CDC::PenWidthToDevice(int nWidth) const {
+    const double dWidth = std::fabs(static_cast<double>(nWidth) * m_nViewportExtX / m_nWindowExtX);
+    return std::max(1.0, dWidth);
+}
+
+void CDC::MoveTo(int x, int y) {
+    m_nCurrentX = x;
+    m_nCurrentY = y;
+}
+
+void CDC::LineTo(int x, int y) {
+    if (HasOutline()) {
+        const QPointF ptHalfPixel(0.5, 0.5);
+        ApplyPen();
+        m_painter.drawLine(
+            QLineF(LPtoDP(m_nCurrentX, m_nCurrentY) + ptHalfPixel, LPtoDP(x, y) + ptHalfPixel));
+    }
+    MoveTo(x, y);
+}
+
+void CDC::Rectangle(int nLeft, int nTop, int nRight, int nBottom) {
+    const DeviceBox box = ShapeBox(nLeft, nTop, nRight, nBottom);
+    // Whole pixels, so that the rectangle covers what it overpaints completely.
+    const QRectF rectFill(
+        QPointF(std::round(box.rectFill.left()), std::round(box.rectFill.top())),
+        QPointF(std::round(box.rectFill.right()), std::round(box.rectFill.bottom())));
+    ApplyBrush();
+    m_painter.drawRect(rectFill);
+    if (HasOutline()) {
+        ApplyPen();
+        m_painter.drawRect(InsetToPixelCentres(rectFill));
+    }
+}
+
+void CDC::Ellipse(int nLeft, int nTop, int nRight, int nBottom) {
+    const DeviceBox box = ShapeBox(nLeft, nTop, nRight, nBottom);
+    ApplyBrush();
+    m_painter.drawEllipse(box.rectFill);
+    if (HasOutline()) {
+        ApplyPen();
+        m_painter.drawEllipse(box.rectOutline);
+    }
+}
+
+void CDC::Arc(int nLeft, int nTop, int nRight, int nBottom, int xStart, int yStart, int xEnd,
+              int yEnd) {
+    if (!HasOutline()) {
+        return;
+    }
+    const DeviceBox box = ShapeBox(nLeft, nTop, nRight, nBottom);
+    const QtArcAngles angles =
+        AnglesOnBox(box.rectOutline, LPtoDP(xStart, yStart), LPtoDP(xEnd, yEnd));
+    ApplyPen();
+    m_painter.drawArc(box.rectOutline, angles.nStartAngle, angles.nSpanAngle);
+}
+
+void CDC::Pie(int nLeft, int nTop, int nRight, int nBottom, int xStart, int yStart, int xEnd,
+              int yEnd) {
+    const DeviceBox box = ShapeBox(nLeft, nTop, nRight, nBottom);
+    const QPointF ptStart = LPtoDP(xStart, yStart);
+    const QPointF ptEnd = LPtoDP(xEnd, yEnd);
+    const QtArcAngles anglesFill = AnglesOnBox(box.rectFill, ptStart, ptEnd);
+    ApplyBrush();
+    m_painter.drawPie(box.rectFill, anglesFill.nStartAngle, anglesFill.nSpanAngle);
+    if (HasOutline()) {
+        const QtArcAngles anglesOutline = AnglesOnBox(box.rectOutline, ptStart, ptEnd);
+        ApplyPen();
+        m_painter.drawPie(box.rectOutline, anglesOutline.nStartAngle, anglesOutline.nSpanAngle);
+    }
+}
+
+void CDC::TextOut(int x, int y, const QString& strText) {
+    const QPointF ptDevice = LPtoDP(x, y);
+    const int nX = static_cast<int>(std::lround(ptDevice.x()));
+    const int nY = static_cast<int>(std::lround(ptDevice.y()));
+    const QFontMetrics metrics = m_painter.fontMetrics();
+    m_painter.fillRect(QRect(nX, nY, metrics.horizontalAdvance(strText), metrics.height()),
+                       ToQColor(TEXT_BACKGROUND));
+    m_painter.setPen(ToQColor(TEXT_COLOR));
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawText(QPoint(nX, nY + metrics.ascent()), strText);
+}
+
+CDC::DeviceBox CDC::ShapeBox(int nLeft, int nTop, int nRight, int nBottom) const {
+    const QRectF rectFill = QRectF(LPtoDP(nLeft, nTop), LPtoDP(nRight, nBottom)).normalized();
+    return {rectFill, InsetToPixelCentres(rectFill)};
+}
+
+void CDC::ApplyPen() {
+    QPen pen(ToQColor(m_pPen->Color()));
+    pen.setWidthF(PenWidthToDevice(m_pPen->Width()));
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    m_painter.setPen(pen);
+    m_painter.setBrush(Qt::NoBrush);
+}
+
+void CDC::ApplyBrush() {
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(ToQColor(m_pBrush->Color()));
+}
+
+bool CDC::HasOutline() const {
+    return m_pPen->Style() != PS_NULL;
+}

@@ -1,0 +1,116 @@
+// A device context in the manner of the old Windows drawing interface, drawing through a
+// QPainter: selected pens and brushes, a mapping mode from logical units to device pixels,
+// and the shape, line and text calls that the board painting uses.
+#pragma once
+
+#include <QPointF>
+#include <QRectF>
+#include <QString>
+
+#include "gdi_brush.h"
+#include "gdi_pen.h"
+#include "gdi_types.h"
+
+class QPainter;
+
+// Pixel model: device pixel (n, m) is the square [n, n + 1) x [m, m + 1) of the painter's
+// space. A shape on the box (left, top, right, bottom) fills the box's area from left up to
+// right (right and bottom edges excluded, as the old interface does); its outline runs
+// through the centres of the box's outermost pixels, so a one-pixel outline lies on the
+// shape's own edge pixels. Lines run through pixel centres too.
+//
+// Rectangles and text snap to whole device pixels as the old interface did, so that an
+// overpainting rectangle covers exactly the pixels it should. Ellipses, arcs, pies and lines
+// keep their fractional device coordinates, so that smooth painting, when the painter has
+// antialiasing on, places them as exactly as the logical coordinates say.
+//
+// The painter must outlive the device context. Its state (pen, brush, transform, hints) is
+// saved on construction and restored on destruction.
+class CDC {
+public:
+    // A new device context holds its initial objects, as a paint device context does: a
+    // black one-pixel solid pen and a white solid brush; the mapping mode is MM_TEXT with the
+    // origin at device (0, 0); the current position is (0, 0); text is black on an opaque
+    // white background in the painter's font.
+    explicit CDC(QPainter& painter);
+    ~CDC();
+    CDC(const CDC&) = delete;
+    CDC& operator=(const CDC&) = delete;
+
+    // --- Objects ----------------------------------------------------------------------------
+
+    // Selects pPen (not null) for the following calls and returns the pen it replaces. The
+    // caller keeps pPen alive until another pen has been selected.
+    CPen* SelectObject(CPen* pPen);
+    // Selects pBrush (not null) and returns the brush it replaces; the same rule applies.
+    CBrush* SelectObject(CBrush* pBrush);
+
+    // --- Mapping ----------------------------------------------------------------------------
+
+    // Sets MM_TEXT or MM_ISOTROPIC and returns the previous mode. Entering MM_TEXT resets
+    // the extents to one to one.
+    int SetMapMode(int nMapMode);
+    // Logical extents; ignored in MM_TEXT. Zero extents are ignored.
+    void SetWindowExt(int cx, int cy);
+    // Device extents; ignored in MM_TEXT. Zero extents are ignored. In MM_ISOTROPIC the
+    // larger of the two scales is reduced to the smaller one, so a logical unit is equally
+    // long on both axes; the signs are kept.
+    void SetViewportExt(int cx, int cy);
+    // The device point of logical (0, 0).
+    void SetViewportOrg(int x, int y);
+
+    // The device point of a logical point, unrounded.
+    QPointF LPtoDP(double dX, double dY) const;
+    // The device width of a pen of nWidth logical units: at least one pixel.
+    double PenWidthToDevice(int nWidth) const;
+
+    // --- Drawing ----------------------------------------------------------------------------
+
+    // Sets the current position without drawing.
+    void MoveTo(int x, int y);
+    // Draws a line with the pen from the current position to (x, y), which becomes the
+    // current position. A wide pen gives the line round ends.
+    void LineTo(int x, int y);
+    // Fills the box with the brush, then outlines it with the pen.
+    void Rectangle(int nLeft, int nTop, int nRight, int nBottom);
+    // Fills the ellipse inscribed in the box with the brush, then outlines it with the pen.
+    void Ellipse(int nLeft, int nTop, int nRight, int nBottom);
+    // Draws with the pen, counter-clockwise, the part of the ellipse inscribed in the box
+    // from where the ray from the box's centre through (xStart, yStart) meets it to where
+    // the ray through (xEnd, yEnd) meets it; the whole ellipse when both rays coincide.
+    void Arc(int nLeft, int nTop, int nRight, int nBottom, int xStart, int yStart, int xEnd,
+             int yEnd);
+    // The wedge bounded by the same arc and the two radii: filled with the brush, then
+    // outlined with the pen.
+    void Pie(int nLeft, int nTop, int nRight, int nBottom, int xStart, int yStart, int xEnd,
+             int yEnd);
+    // Draws strText with its top-left corner at logical (x, y), in the painter's font, on
+    // an opaque background that covers the text's whole cell, trailing blanks included.
+    void TextOut(int x, int y, const QString& strText);
+
+private:
+    // Device boxes of a shape: the area it fills and the path its outline follows.
+    struct DeviceBox {
+        QRectF rectFill;
+        QRectF rectOutline;
+    };
+    DeviceBox ShapeBox(int nLeft, int nTop, int nRight, int nBottom) const;
+    void ApplyPen();    // the selected pen on the painter, no brush
+    void ApplyBrush();  // the selected brush on the painter, no pen
+    bool HasOutline() const;
+
+    QPainter& m_painter;
+    CPen m_penInitial;
+    CBrush m_brushInitial;
+    CPen* m_pPen;
+    CBrush* m_pBrush;
+    int m_nMapMode = MM_TEXT;
+    int m_nWindowExtX = 1;
+    int m_nWindowExtY = 1;
+    int m_nViewportExtX = 1;
+    int m_nViewportExtY = 1;
+    int m_nViewportOrgX = 0;
+    int m_nViewportOrgY = 0;
+    int m_nCurrentX = 0;
+    int m_nCurrentY = 0;
+};

@@ -1,0 +1,16 @@
+// The optional line of search statistics above the board.
+#pragma once
+
+#include <string>
+
+struct Position;
+
+// "Hz: %d, Pos: %d, BS: %d, BW: %d" filled in order with nDepth, nNodes, nBlackScore and
+// nWhiteScore, followed by exactly 30 blanks that overpaint the end of a longer line from an
+// earlier paint.
+std::string FormatStatisticsLine(int nDepth, int nNodes, int nBlackScore, int nWhiteScore);
+
+// The line for pos as the board shows it: the depth of the last completed search iteration
+// (g_nSearchDepth - 1), the node count, and the evaluation of pos for black and for white.
+// White is evaluated first, so with random moves on the first random number goes to white.
+std::string StatisticsLine(const Position& pos);
