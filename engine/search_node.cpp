@@ -40,6 +40,51 @@ constexpr auto SLIDE_TARGETS = [] {
     return aTargets;
 }();
 
+// The 24 points in the generator's order, column-major (column outer, row inner); off-board
+// squares never hold CELL_EMPTY or a stone, so scanning only the points visits the same
+// squares the full grid scan would find.
+constexpr auto COLUMN_MAJOR_POINTS = [] {
+    std::array<std::int8_t, POINT_COUNT> aPoints{};
+    int nNext = 0;
+    for (int nCol = 0; nCol < GRID_SIZE; ++nCol) {
+        for (int nRow = 0; nRow < GRID_SIZE; ++nRow) {
+            if (BOARD_TEMPLATE[CellIndex(nRow, nCol)] != CELL_OFFBOARD) {
+                aPoints[nNext++] = static_cast<std::int8_t>(CellIndex(nRow, nCol));
+            }
+        }
+    }
+    return aPoints;
+}();
+
+// Column-major index of a square: col * 7 + row; 49 and above lie past the grid.
+constexpr int ColumnMajorIndex(int nRow, int nCol) {
+    return nCol * GRID_SIZE + nRow;
+}
+constexpr int ColumnMajorIndexOfCell(int nCell) {
+    return ColumnMajorIndex(nCell / GRID_SIZE, nCell % GRID_SIZE);
+}
+
+// FIRST_POINT_FROM[k]: the first entry of COLUMN_MAJOR_POINTS at column-major index k or
+// later (POINT_COUNT when none); k = 49 stands for "past the grid".
+constexpr auto FIRST_POINT_FROM = [] {
+    std::array<std::int8_t, CELL_COUNT + 1> aFirst{};
+    int nPoint = POINT_COUNT;
+    for (int k = CELL_COUNT; k >= 0; --k) {
+        if (nPoint > 0 && ColumnMajorIndexOfCell(COLUMN_MAJOR_POINTS[nPoint - 1]) == k) {
+            --nPoint;
+        }
+        aFirst[k] = static_cast<std::int8_t>(nPoint);
+    }
+    return aFirst;
+}();
+
+// The first point at or after the cursor square (nRow, nCol), both already normalised to
+// a row in 0..6 and a column of 7 or more meaning the end.
+int FirstPointFrom(int nRow, int nCol) {
+    const int k = ColumnMajorIndex(nRow, nCol);
+    return FIRST_POINT_FROM[k < CELL_COUNT ? k : CELL_COUNT];
+}
+
 // A position with a stone moved from one cell to another (or placed, when nFrom is -1)
 // closes a mill of nSide at nTo. The test writes into pos and restores it, so that the
 // generator needs no copy of the position for a move that closes no mill.
@@ -190,22 +235,20 @@ int SearchNode::FindPlacement() {
         nRow = 0;
         ++nCol;
     }
-    for (; nCol < GRID_SIZE; ++nCol, nRow = 0) {
-        for (; nRow < GRID_SIZE; ++nRow) {
-            const int nCell = CellIndex(nRow, nCol);
-            if (m_pos.m_anData[nCell] != CELL_EMPTY) {
-                continue;
-            }
-            m_nFromRow = nRow;
-            m_nFromCol = nCol;
-            if (ClosesMill(m_pos, -1, nCell, m_nSide)) {
-                Position posAfter = m_pos;
-                posAfter.m_anData[nCell] = m_nSide;
-                --posAfter.Hand(m_nSide);
-                return StartCapture(posAfter);
-            }
-            return 1;
+    for (int nPoint = FirstPointFrom(nRow, nCol); nPoint < POINT_COUNT; ++nPoint) {
+        const int nCell = COLUMN_MAJOR_POINTS[nPoint];
+        if (m_pos.m_anData[nCell] != CELL_EMPTY) {
+            continue;
         }
+        m_nFromRow = nCell / GRID_SIZE;
+        m_nFromCol = nCell % GRID_SIZE;
+        if (ClosesMill(m_pos, -1, nCell, m_nSide)) {
+            Position posAfter = m_pos;
+            posAfter.m_anData[nCell] = m_nSide;
+            --posAfter.Hand(m_nSide);
+            return StartCapture(posAfter);
+        }
+        return 1;
     }
     m_nFromRow = 0;
     m_nFromCol = GRID_SIZE;
@@ -224,29 +267,34 @@ int SearchNode::FindSlide() {
         nRow = 0;
         ++nCol;
     }
-    for (; nCol < GRID_SIZE; ++nCol, nRow = 0) {
-        for (; nRow < GRID_SIZE; ++nRow, nDirection = DIRECTION_LEFT) {
-            const int nFrom = CellIndex(nRow, nCol);
-            if (m_pos.m_anData[nFrom] != m_nSide) {
+    // The direction cursor applies to the square the cursor stands on; every later source
+    // starts with direction 1.
+    int nPoint = FirstPointFrom(nRow, nCol);
+    if (nPoint < POINT_COUNT &&
+        ColumnMajorIndexOfCell(COLUMN_MAJOR_POINTS[nPoint]) != ColumnMajorIndex(nRow, nCol)) {
+        nDirection = DIRECTION_LEFT;
+    }
+    for (; nPoint < POINT_COUNT; ++nPoint, nDirection = DIRECTION_LEFT) {
+        const int nFrom = COLUMN_MAJOR_POINTS[nPoint];
+        if (m_pos.m_anData[nFrom] != m_nSide) {
+            continue;
+        }
+        for (; nDirection <= DIRECTION_UP; ++nDirection) {
+            const int nTo = SLIDE_TARGETS[nFrom][nDirection];
+            if (nTo < 0 || m_pos.m_anData[nTo] != CELL_EMPTY) {
                 continue;
             }
-            for (; nDirection <= DIRECTION_UP; ++nDirection) {
-                const int nTo = SLIDE_TARGETS[nFrom][nDirection];
-                if (nTo < 0 || m_pos.m_anData[nTo] != CELL_EMPTY) {
-                    continue;
-                }
-                m_nFromRow = nRow;
-                m_nFromCol = nCol;
-                m_nDirection = nDirection;
-                m_nToRow = nTo / GRID_SIZE;
-                m_nToCol = nTo % GRID_SIZE;
-                if (ClosesMill(m_pos, nFrom, nTo, m_nSide)) {
-                    Position posAfter = m_pos;
-                    posAfter.MoveStone(nRow, nCol, m_nToRow, m_nToCol);
-                    return StartCapture(posAfter);
-                }
-                return 1;
+            m_nFromRow = nFrom / GRID_SIZE;
+            m_nFromCol = nFrom % GRID_SIZE;
+            m_nDirection = nDirection;
+            m_nToRow = nTo / GRID_SIZE;
+            m_nToCol = nTo % GRID_SIZE;
+            if (ClosesMill(m_pos, nFrom, nTo, m_nSide)) {
+                Position posAfter = m_pos;
+                posAfter.MoveStone(m_nFromRow, m_nFromCol, m_nToRow, m_nToCol);
+                return StartCapture(posAfter);
             }
+            return 1;
         }
     }
     m_nFromRow = 0;
@@ -272,30 +320,34 @@ int SearchNode::FindJump() {
         nFromRow = 0;
         ++nFromCol;
     }
-    for (; nFromCol < GRID_SIZE; ++nFromCol, nFromRow = 0) {
-        for (; nFromRow < GRID_SIZE; ++nFromRow, nToCol = 0, nToRow = 0) {
-            const int nFrom = CellIndex(nFromRow, nFromCol);
-            if (m_pos.m_anData[nFrom] != m_nSide) {
+    // The destination cursor applies to the source the cursor stands on; every later source
+    // starts with the first destination.
+    int nSource = FirstPointFrom(nFromRow, nFromCol);
+    int nFirstTarget = FirstPointFrom(nToRow, nToCol);
+    if (nSource < POINT_COUNT && ColumnMajorIndexOfCell(COLUMN_MAJOR_POINTS[nSource]) !=
+                                     ColumnMajorIndex(nFromRow, nFromCol)) {
+        nFirstTarget = 0;
+    }
+    for (; nSource < POINT_COUNT; ++nSource, nFirstTarget = 0) {
+        const int nFrom = COLUMN_MAJOR_POINTS[nSource];
+        if (m_pos.m_anData[nFrom] != m_nSide) {
+            continue;
+        }
+        for (int nTarget = nFirstTarget; nTarget < POINT_COUNT; ++nTarget) {
+            const int nTo = COLUMN_MAJOR_POINTS[nTarget];
+            if (m_pos.m_anData[nTo] != CELL_EMPTY) {
                 continue;
             }
-            for (; nToCol < GRID_SIZE; ++nToCol, nToRow = 0) {
-                for (; nToRow < GRID_SIZE; ++nToRow) {
-                    const int nTo = CellIndex(nToRow, nToCol);
-                    if (m_pos.m_anData[nTo] != CELL_EMPTY) {
-                        continue;
-                    }
-                    m_nFromCol = nFromCol;
-                    m_nFromRow = nFromRow;
-                    m_nToCol = nToCol;
-                    m_nToRow = nToRow;
-                    if (ClosesMill(m_pos, nFrom, nTo, m_nSide)) {
-                        Position posAfter = m_pos;
-                        posAfter.MoveStone(nFromRow, nFromCol, nToRow, nToCol);
-                        return StartCapture(posAfter);
-                    }
-                    return 1;
-                }
+            m_nFromCol = nFrom % GRID_SIZE;
+            m_nFromRow = nFrom / GRID_SIZE;
+            m_nToCol = nTo % GRID_SIZE;
+            m_nToRow = nTo / GRID_SIZE;
+            if (ClosesMill(m_pos, nFrom, nTo, m_nSide)) {
+                Position posAfter = m_pos;
+                posAfter.MoveStone(m_nFromRow, m_nFromCol, m_nToRow, m_nToCol);
+                return StartCapture(posAfter);
             }
+            return 1;
         }
     }
     m_nFromCol = GRID_SIZE;

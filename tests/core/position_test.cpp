@@ -1,3 +1,4 @@
+#include <random>
 #include <set>
 
 #include <gtest/gtest.h>
@@ -147,6 +148,36 @@ TEST(Position, MoveStoneOntoItselfEmptiesTheSquare) {
     pos.MoveStone(2, 2, 6, 6);
     EXPECT_EQ(pos.Cell(2, 2), CELL_EMPTY);
     EXPECT_EQ(pos.Cell(6, 6), PLAYER_WHITE);
+}
+
+// The counts work on the points packed ring by ring; they must agree with the labelled
+// neighbour table on every kind of position, also crowded and nearly empty ones.
+TEST(Position, CountsAgreeWithTheNeighbourTable) {
+    std::mt19937 random(20261208);
+    for (int nTrial = 0; nTrial < 20000; ++nTrial) {
+        Position pos;
+        pos.ResetPosition();
+        for (int nCell : BOARD_POINTS) {
+            pos.m_anData[nCell] = static_cast<int>(random() % 3);
+        }
+        pos.Hand(PLAYER_WHITE) = static_cast<int>(random() % 10);
+        pos.Hand(PLAYER_BLACK) = static_cast<int>(random() % 10);
+        for (int nPlayer : {PLAYER_BLACK, PLAYER_WHITE}) {
+            int nStones = pos.Hand(nPlayer);
+            int nMobility = 0;
+            for (int nPoint = 0; nPoint < POINT_COUNT; ++nPoint) {
+                if (pos.m_anData[BOARD_POINTS[nPoint]] != nPlayer) {
+                    continue;
+                }
+                ++nStones;
+                for (int nNeighbour : POINT_NEIGHBOURS[nPoint]) {
+                    nMobility += nNeighbour >= 0 && pos.m_anData[nNeighbour] == CELL_EMPTY;
+                }
+            }
+            ASSERT_EQ(pos.CountStones(nPlayer), nStones) << nTrial;
+            ASSERT_EQ(pos.CountMobility(nPlayer), nMobility) << nTrial;
+        }
+    }
 }
 
 }  // namespace
