@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh build
 cmake --preset default -DPELVAR_BUILD_TESTS=OFF >/dev/null
 cmake --build --preset default
-exec build/tools/pelvar-engine bench
+exec build/ui/app/pelvar "$@"

@@ -9,16 +9,11 @@
 #include <QIcon>
 #include <QImage>
 
-// Icons: 128 the main window and About box (the morris board), 129 the document type.
-inline constexpr int IDR_MAINFRAME = 128;
-inline constexpr int IDR_PELVARTYPE = 129;
+#include "resource_ids.h"
 
-// The state cursors and the words they show.
-inline constexpr int IDC_CURSOR_PLACE = 106;    // "Setze"
-inline constexpr int IDC_CURSOR_CAPTURE = 107;  // "Schlag"
-inline constexpr int IDC_CURSOR_SLIDE = 108;    // "Ziehe"
-inline constexpr int IDC_CURSOR_JUMP = 109;     // "Spring"
-inline constexpr int IDC_CURSOR_TARGET = 110;   // "Ziel?"
+// Icons 128 (the main window and About box: the morris board) and 129 (the document type),
+// and the state cursors 106 to 110 ("Setze", "Schlag", "Ziehe", "Spring", "Ziel?"): their ids
+// are those of resource_ids.h, shared with the string, menu and dialog tables.
 
 // Both sizes of icon nId (32 x 32 and 16 x 16) in one QIcon; an empty icon for any id other
 // than 128 and 129.

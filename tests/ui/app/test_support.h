@@ -1,0 +1,101 @@
+// Helpers shared by the window's test suites: settings kept in a temporary folder, answers
+// to modal boxes from a timer, and game positions to start from.
+#pragma once
+
+#include <functional>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "pelvar_doc.h"
+#include "position.h"
+
+// Points the user's settings (the recent-file list, the file dialog's state) at dir, so that
+// no test touches the real ones. Call before anything reads settings.
+inline void UseTemporarySettings(const QTemporaryDir& dir) {
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+}
+
+// Waits (from the event loop of whatever runs next) for a modal widget other than the one
+// active now and hands it to fnAnswer once. The poll gives up after nTimeoutMs; *pbSeen, when
+// given, tells whether a widget came.
+class CModalAnswerer : public QObject {
+public:
+    explicit CModalAnswerer(std::function<void(QWidget*)> fnAnswer, bool* pbSeen = nullptr,
+                            int nTimeoutMs = 5000)
+        : m_fnAnswer(std::move(fnAnswer)),
+          m_pbSeen(pbSeen),
+          m_pBefore(QApplication::activeModalWidget()),
+          m_nPollsLeft(nTimeoutMs / POLL_MS) {
+        if (m_pbSeen != nullptr) {
+            *m_pbSeen = false;
+        }
+        m_timer.setInterval(POLL_MS);
+        connect(&m_timer, &QTimer::timeout, this, &CModalAnswerer::Poll);
+        m_timer.start();
+    }
+
+private:
+    static constexpr int POLL_MS = 10;
+
+    void Poll() {
+        QWidget* pModal = QApplication::activeModalWidget();
+        if (pModal != nullptr && pModal != m_pBefore && pModal->isVisible()) {
+            m_timer.stop();
+            if (m_pbSeen != nullptr) {
+                *m_pbSeen = true;
+            }
+            m_fnAnswer(pModal);
+            return;
+        }
+        if (--m_nPollsLeft <= 0) {
+            m_timer.stop();
+        }
+    }
+
+    QTimer m_timer;
+    std::function<void(QWidget*)> m_fnAnswer;
+    bool* m_pbSeen;
+    QPointer<QWidget> m_pBefore;
+    int m_nPollsLeft;
+};
+
+// Clicks button of the message box pModal; a box without that button is rejected.
+inline void ClickMessageBoxButton(QWidget* pModal, QMessageBox::StandardButton button) {
+    auto* pBox = qobject_cast<QMessageBox*>(pModal);
+    if (pBox != nullptr && pBox->button(button) != nullptr) {
+        pBox->button(button)->click();
+    } else if (auto* pDialog = qobject_cast<QDialog*>(pModal)) {
+        pDialog->reject();
+    }
+}
+
+// A game in the sliding phase, nobody with stones in hand, white to pick a stone to slide:
+// white on (0,0), (0,3), (3,0), (6,0); black on (0,6), (3,6), (6,6), which form a mill, and
+// on (5,5).
+inline void SetUpSlidingGame(CPelvarDoc& doc) {
+    Position pos;
+    pos.ResetPosition();
+    pos.Hand(PLAYER_WHITE) = 0;
+    pos.Hand(PLAYER_BLACK) = 0;
+    pos.Cell(0, 0) = PLAYER_WHITE;
+    pos.Cell(0, 3) = PLAYER_WHITE;
+    pos.Cell(3, 0) = PLAYER_WHITE;
+    pos.Cell(6, 0) = PLAYER_WHITE;
+    pos.Cell(0, 6) = PLAYER_BLACK;
+    pos.Cell(3, 6) = PLAYER_BLACK;
+    pos.Cell(6, 6) = PLAYER_BLACK;
+    pos.Cell(5, 5) = PLAYER_BLACK;
+    doc.m_posCurrent = pos;
+    doc.m_posPrevious = pos;
+    doc.m_nState = STATE_SELECT_SLIDE;
+}

@@ -1,0 +1,26 @@
+// What the command line asks for. "--version" and "--help" print and end; any other argument
+// names a file, which is opened like the open command; without one a new document starts.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+struct CCommandLineInfo {
+    enum class Action {
+        FileNew,       // no file named
+        FileOpen,      // strFileName names the file to open
+        PrintVersion,  // "--version"
+        PrintHelp,     // "--help"
+    };
+    Action eAction = Action::FileNew;
+    std::string strFileName;  // the name as given, byte for byte
+};
+
+// Parses the arguments after the program name. The first "--version" or "--help" wins over
+// everything; otherwise the first argument is the file name and later ones are ignored, as
+// the single document takes one file.
+CCommandLineInfo ParseCommandLine(std::span<const std::string> args);
+
+// The text "--help" prints.
+std::string_view UsageText();

@@ -1,0 +1,167 @@
+#include "document_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <cerrno>
+#include <climits>
+
+#include <QFile>
+
+namespace {
+
+FileError ErrorOfErrno(int nErrno) {
+    switch (nErrno) {
+        case ENOENT:
+        case ENOTDIR:
+            return FileError::NotFound;
+        case EISDIR:
+            return FileError::IsDirectory;
+        case EACCES:
+        case EPERM:
+            return FileError::AccessDenied;
+        case EROFS:
+            return FileError::ReadOnly;
+        case ENOSPC:
+        case EDQUOT:
+            return FileError::NoSpace;
+        case ENXIO:
+        case ENODEV:
+            return FileError::NotRegular;
+        default:
+            return FileError::Other;
+    }
+}
+
+FileError ErrorOfFileType(mode_t nMode) {
+    if (S_ISDIR(nMode)) {
+        return FileError::IsDirectory;
+    }
+    return S_ISREG(nMode) ? FileError::None : FileError::NotRegular;
+}
+
+// Closes nFd; a failing close is an error of the operation.
+FileError CloseFile(int nFd, FileError eSoFar) {
+    const int nResult = ::close(nFd);
+    if (eSoFar == FileError::None && nResult != 0) {
+        return ErrorOfErrno(errno);
+    }
+    return eSoFar;
+}
+
+// Opens nativePath with nFlags (O_NONBLOCK is added) and checks that what was opened is a
+// regular file; the type of the name is checked first, so that no FIFO or device is ever
+// opened. On success *pFd holds the open descriptor.
+FileError OpenRegularFile(const QByteArray& nativePath, int nFlags, int* pFd) {
+    if (nativePath.isEmpty() || nativePath.contains('\0')) {
+        return FileError::NotFound;
+    }
+    struct stat info {};
+    if (::stat(nativePath.constData(), &info) == 0) {
+        const FileError eType = ErrorOfFileType(info.st_mode);
+        if (eType != FileError::None) {
+            return eType;
+        }
+    } else if (errno != ENOENT || (nFlags & O_CREAT) == 0) {
+        return ErrorOfErrno(errno);
+    }
+    const int nFd =
+        ::open(nativePath.constData(), nFlags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    if (nFd < 0) {
+        return ErrorOfErrno(errno);
+    }
+    // The name may have been replaced between the check and the open.
+    if (::fstat(nFd, &info) != 0) {
+        const int nErrno = errno;
+        ::close(nFd);
+        return ErrorOfErrno(nErrno);
+    }
+    const FileError eType = ErrorOfFileType(info.st_mode);
+    if (eType != FileError::None) {
+        ::close(nFd);
+        return eType;
+    }
+    *pFd = nFd;
+    return FileError::None;
+}
+
+QString Reason(FileError eError, bool bSaving) {
+    switch (eError) {
+        case FileError::None:
+            return QString();
+        case FileError::NotFound:
+            return bSaving ? QStringLiteral("Der Ordner existiert nicht.")
+                           : QStringLiteral("Die Datei existiert nicht.");
+        case FileError::IsDirectory:
+            return QStringLiteral("Das ist ein Ordner, keine Datei.");
+        case FileError::NotRegular:
+            return QStringLiteral("Das ist keine gewöhnliche Datei.");
+        case FileError::AccessDenied:
+            return QStringLiteral("Der Zugriff wurde verweigert.");
+        case FileError::ReadOnly:
+            return QStringLiteral("Der Datenträger ist schreibgeschützt.");
+        case FileError::NoSpace:
+            return QStringLiteral("Der Datenträger ist voll.");
+        case FileError::Other:
+            break;
+    }
+    return bSaving ? QStringLiteral("Die Datei kann nicht geschrieben werden.")
+                   : QStringLiteral("Die Datei kann nicht gelesen werden.");
+}
+
+}  // namespace
+
+FileError OpenDocumentFileForReading(const QByteArray& nativePath) {
+    int nFd = -1;
+    const FileError eError = OpenRegularFile(nativePath, O_RDONLY, &nFd);
+    return eError == FileError::None ? CloseFile(nFd, eError) : eError;
+}
+
+FileError WriteEmptyDocumentFile(const QByteArray& nativePath) {
+    int nFd = -1;
+    const FileError eError = OpenRegularFile(nativePath, O_WRONLY | O_CREAT | O_TRUNC, &nFd);
+    return eError == FileError::None ? CloseFile(nFd, eError) : eError;
+}
+
+bool SaveNeedsNewName(const QByteArray& nativePath) {
+    struct stat info {};
+    if (nativePath.isEmpty() || ::stat(nativePath.constData(), &info) != 0) {
+        return nativePath.isEmpty();
+    }
+    return !S_ISREG(info.st_mode) || info.st_size > 0 ||
+           ::access(nativePath.constData(), W_OK) != 0;
+}
+
+QByteArray AbsoluteNativePath(const QByteArray& nativePath) {
+    if (nativePath.isEmpty() || nativePath.startsWith('/')) {
+        return nativePath;
+    }
+    char szFolder[PATH_MAX];
+    if (::getcwd(szFolder, sizeof szFolder) == nullptr) {
+        return nativePath;
+    }
+    QByteArray absolute(szFolder);
+    if (!absolute.endsWith('/')) {
+        absolute += '/';
+    }
+    return absolute + nativePath;
+}
+
+QString DisplayFileName(const QByteArray& nativePath) {
+    const qsizetype nSlash = nativePath.lastIndexOf('/');
+    return QFile::decodeName(nSlash < 0 ? nativePath : nativePath.mid(nSlash + 1));
+}
+
+QString DisplayPath(const QByteArray& nativePath) {
+    return QFile::decodeName(nativePath);
+}
+
+QString OpenErrorMessage(const QString& strDisplayPath, FileError eError) {
+    return QStringLiteral("Die Datei „%1“ kann nicht geöffnet werden.\n%2")
+        .arg(strDisplayPath, Reason(eError, false));
+}
+
+QString SaveErrorMessage(const QString& strDisplayPath, FileError eError) {
+    return QStringLiteral("Die Datei „%1“ kann nicht gespeichert werden.\n%2")
+        .arg(strDisplayPath, Reason(eError, true));
+}

@@ -1,0 +1,48 @@
+// The document's file on disk. The game stores nothing: opening a file only checks that it
+// can be opened for reading and reads none of it; saving writes an empty file. File names
+// are native byte strings, so a name that is not valid UTF-8 works like any other; only its
+// display is approximate.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+enum class FileError {
+    None,
+    NotFound,      // the file, or for a save its folder, does not exist
+    IsDirectory,   // the name names a folder
+    NotRegular,    // a FIFO, device or socket: refused, because opening it could block
+    AccessDenied,  // permissions forbid it
+    ReadOnly,      // the file system is mounted read-only
+    NoSpace,       // the disk or quota is full
+    Other,         // anything else the system reports
+};
+
+// Opens nativePath for reading without reading from it and closes it again. Never blocks:
+// anything but a regular file (after following links) is refused before it is opened, and
+// the open itself does not wait.
+FileError OpenDocumentFileForReading(const QByteArray& nativePath);
+
+// Creates or truncates nativePath as an empty regular file. Refuses anything but a regular
+// file, never blocks, and reports a failed close too, so that a success is a real one.
+FileError WriteEmptyDocumentFile(const QByteArray& nativePath);
+
+// Whether saving to nativePath without asking for a name would destroy content: an existing
+// file that is not empty, or one that cannot be written. The document's own saved files are
+// empty.
+bool SaveNeedsNewName(const QByteArray& nativePath);
+
+// nativePath made absolute against the current folder (no other change), so that the title
+// and the recent-file list keep naming the same file after a change of folder.
+QByteArray AbsoluteNativePath(const QByteArray& nativePath);
+
+// The file name part of nativePath for display ("Unbenannt" for an empty path is the
+// caller's business).
+QString DisplayFileName(const QByteArray& nativePath);
+
+// The whole path for display in messages and the recent-file list.
+QString DisplayPath(const QByteArray& nativePath);
+
+// The German message box texts for a failed open or save of strDisplayPath.
+QString OpenErrorMessage(const QString& strDisplayPath, FileError eError);
+QString SaveErrorMessage(const QString& strDisplayPath, FileError eError);

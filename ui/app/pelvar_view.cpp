@@ -1,0 +1,126 @@
+#include "pelvar_view.h"
+
+#include <cmath>
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "board_mapping.h"
+#include "pelvar_doc.h"
+#include "state_cursor.h"
+
+namespace {
+// m_nCursorShown for the wait cursor, which has no resource id.
+constexpr int WAIT_CURSOR = -2;
+}  // namespace
+
+CPelvarView::CPelvarView(CPelvarDoc& doc, QWidget* pParent) : QWidget(pParent), m_doc(doc) {
+    // Repaints that the document asks for paint over the old picture instead of erasing it
+    // first, which keeps the board from flickering; paintEvent erases where needed.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+void CPelvarView::OnUpdate(int nHint) {
+    if (nHint == HINT_REDRAW) {
+        m_bNoErasePending = true;
+    } else {
+        m_bErasePending = true;
+    }
+    update();
+}
+
+void CPelvarView::StartThinkTimer(int) {
+    // Seam: the think timer and the progress display are armed here.
+}
+
+void CPelvarView::OnDraw(QPainter&) {
+    // Seam: the board, the stones, the hands and the statistics line are drawn here.
+}
+
+void CPelvarView::paintEvent(QPaintEvent* pEvent) {
+    // A paint that no hint-1 update asked for (exposure, resize, the first show, a hint-0
+    // update) erases: only the document's repaints rely on overpainting.
+    const bool bErase = m_bErasePending || !m_bNoErasePending;
+    m_bErasePending = false;
+    m_bNoErasePending = false;
+    m_bLastPaintErased = bErase;
+
+    QPainter painter(this);
+    // The system's window colour, the background of text and document windows.
+    if (bErase) {
+        painter.fillRect(pEvent->rect(), palette().color(QPalette::Base));
+    }
+    OnDraw(painter);
+    painter.end();
+    UpdateCursor();
+}
+
+void CPelvarView::resizeEvent(QResizeEvent* pEvent) {
+    m_bErasePending = true;
+    QWidget::resizeEvent(pEvent);
+}
+
+void CPelvarView::showEvent(QShowEvent* pEvent) {
+    m_bErasePending = true;
+    QWidget::showEvent(pEvent);
+}
+
+void CPelvarView::mousePressEvent(QMouseEvent* pEvent) {
+    // Shift, Ctrl and the other buttons held make no difference.
+    switch (pEvent->button()) {
+        case Qt::LeftButton:
+            OnLButtonDown(QPoint(static_cast<int>(std::floor(pEvent->position().x())),
+                                 static_cast<int>(std::floor(pEvent->position().y()))));
+            break;
+        case Qt::RightButton:
+            OnRButtonDown();
+            break;
+        default:
+            QWidget::mousePressEvent(pEvent);
+            return;
+    }
+    pEvent->accept();
+}
+
+void CPelvarView::mouseDoubleClickEvent(QMouseEvent* pEvent) {
+    // The second press of a double click reaches no handler: it is not a second click on the
+    // board. (The base class would turn it into a press.)
+    pEvent->accept();
+}
+
+void CPelvarView::mouseMoveEvent(QMouseEvent* pEvent) {
+    UpdateCursor();
+    QWidget::mouseMoveEvent(pEvent);
+}
+
+void CPelvarView::OnLButtonDown(const QPoint& point) {
+    // 1. While the computer thinks the click is not even converted.
+    if (m_doc.m_nState == STATE_THINKING) {
+        return;
+    }
+    // 2. Every grid index goes to the document, also those outside the board, which it
+    // ignores.
+    const GridSquare square = GridSquareAtDevicePoint(point.x(), point.y());
+    m_doc.OnFieldClick(square.nRow, square.nCol);
+}
+
+void CPelvarView::OnRButtonDown() {
+    m_doc.OnCancelPick();
+}
+
+void CPelvarView::UpdateCursor() {
+    const int nState = m_doc.m_nState;
+    if (ShowsWaitCursor(nState)) {
+        if (m_nCursorShown != WAIT_CURSOR) {
+            setCursor(Qt::WaitCursor);
+            m_nCursorShown = WAIT_CURSOR;
+        }
+        return;
+    }
+    const int nId = CursorIdForState(nState);
+    if (nId != 0 && nId != m_nCursorShown) {
+        setCursor(StateCursor(nId));
+        m_nCursorShown = nId;
+    }
+}

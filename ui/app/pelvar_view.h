@@ -1,0 +1,53 @@
+// The view: the main window's client area. It paints the game from the document and turns
+// the mouse into game input; it holds no game state of its own.
+#pragma once
+
+#include <QWidget>
+
+class CPelvarDoc;
+class QPainter;
+
+class CPelvarView : public QWidget {
+    Q_OBJECT
+
+public:
+    // doc must outlive the view.
+    explicit CPelvarView(CPelvarDoc& doc, QWidget* pParent = nullptr);
+
+    CPelvarDoc& GetDocument() const { return m_doc; }
+
+    // Invalidates the whole client area: hint 1 (the document's own repaints) without
+    // erasing, every other hint with erasing. The paint follows from the event loop, or at
+    // once from repaint().
+    void OnUpdate(int nHint);
+
+    // Arms the think timer and the progress display for nMilliseconds.
+    void StartThinkTimer(int nMilliseconds);
+
+    // Whether the last paint filled the background before drawing.
+    bool LastPaintErased() const { return m_bLastPaintErased; }
+
+protected:
+    // Draws the game picture with the view's mapping. The background is already erased
+    // where the repaint asked for it.
+    void OnDraw(QPainter& painter);
+
+    void paintEvent(QPaintEvent* pEvent) override;
+    void resizeEvent(QResizeEvent* pEvent) override;
+    void showEvent(QShowEvent* pEvent) override;
+    void mousePressEvent(QMouseEvent* pEvent) override;
+    void mouseDoubleClickEvent(QMouseEvent* pEvent) override;
+    void mouseMoveEvent(QMouseEvent* pEvent) override;
+
+private:
+    void OnLButtonDown(const QPoint& point);
+    void OnRButtonDown();
+    // Shows the cursor of the document's state over the client area.
+    void UpdateCursor();
+
+    CPelvarDoc& m_doc;
+    bool m_bErasePending = true;     // an update that erases waits for its paint
+    bool m_bNoErasePending = false;  // a hint-1 update waits for its paint
+    bool m_bLastPaintErased = false;
+    int m_nCursorShown = -1;  // the cursor id set last; -1 none yet, WAIT_CURSOR the wait cursor
+};

@@ -1,0 +1,127 @@
+#include "qt_framework_services.h"
+
+#include <QApplication>
+
+#include "main_frame.h"
+#include "pelvar_view.h"
+#include "resource_ids.h"
+#include "resource_text.h"
+
+QMessageBox::Icon MessageBoxIcon(int nType) {
+    switch (nType & MB_ICONMASK) {
+        case MB_ICONHAND:
+            return QMessageBox::Critical;
+        case MB_ICONQUESTION:
+            return QMessageBox::Question;
+        case MB_ICONEXCLAMATION:
+            return QMessageBox::Warning;
+        case MB_ICONASTERISK:
+            return QMessageBox::Information;
+        default:
+            break;
+    }
+    return (nType & MB_TYPEMASK) == MB_YESNO ? QMessageBox::Question : QMessageBox::Warning;
+}
+
+QMessageBox::StandardButtons MessageBoxButtons(int nType) {
+    switch (nType & MB_TYPEMASK) {
+        case MB_OKCANCEL:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case MB_YESNO:
+            return QMessageBox::Yes | QMessageBox::No;
+        default:
+            return QMessageBox::Ok;
+    }
+}
+
+int MessageBoxAnswer(int nType, QMessageBox::StandardButton button) {
+    switch (button) {
+        case QMessageBox::Yes:
+            return IDYES;
+        case QMessageBox::No:
+            return IDNO;
+        case QMessageBox::Ok:
+            return IDOK;
+        case QMessageBox::Cancel:
+            return IDCANCEL;
+        default:
+            break;
+    }
+    switch (nType & MB_TYPEMASK) {
+        case MB_OKCANCEL:
+            return IDCANCEL;
+        case MB_YESNO:
+            return IDNO;
+        default:
+            return IDOK;
+    }
+}
+
+CQtFrameworkServices::CQtFrameworkServices() : m_pump(m_nullPump) {}
+
+CQtFrameworkServices::~CQtFrameworkServices() {
+    while (m_nWaitCursorDepth > 0) {
+        EndWaitCursor();
+    }
+}
+
+void CQtFrameworkServices::SetFrame(CMainFrame* pFrame) {
+    m_pFrame = pFrame;
+}
+
+int CQtFrameworkServices::MessageBox(const std::string& strText, int nType) {
+    if (m_bQuitting) {
+        return MessageBoxAnswer(nType, QMessageBox::NoButton);
+    }
+    QWidget* pOwner = (m_pFrame != nullptr && m_pFrame->isVisible()) ? m_pFrame : nullptr;
+    QMessageBox box(MessageBoxIcon(nType), LoadResourceText(AFX_IDS_APP_TITLE),
+                    QString::fromStdString(strText), MessageBoxButtons(nType), pOwner);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+    return MessageBoxAnswer(nType, box.standardButton(box.clickedButton()));
+}
+
+void CQtFrameworkServices::UpdateAllViews(int nHint) {
+    if (m_pFrame == nullptr) {
+        return;
+    }
+    m_pFrame->View()->OnUpdate(nHint);
+    m_pFrame->UpdateCommandStates();
+}
+
+bool CQtFrameworkServices::HasFirstView() const {
+    return m_pFrame != nullptr;
+}
+
+void CQtFrameworkServices::PaintFirstViewNow() {
+    if (m_pFrame != nullptr) {
+        m_pFrame->View()->repaint();
+    }
+}
+
+void CQtFrameworkServices::BeginWaitCursor() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ++m_nWaitCursorDepth;
+}
+
+void CQtFrameworkServices::EndWaitCursor() {
+    if (m_nWaitCursorDepth > 0) {
+        QApplication::restoreOverrideCursor();
+        --m_nWaitCursorDepth;
+    }
+}
+
+void CQtFrameworkServices::StartThinkTimer(int nMilliseconds) {
+    if (m_pFrame != nullptr) {
+        m_pFrame->View()->StartThinkTimer(nMilliseconds);
+    }
+}
+
+int CQtFrameworkServices::DoModalSettings(CSettingsDialog&) {
+    // Seam: the settings dialog runs here.
+    return IDCANCEL;
+}
+
+CMessagePump& CQtFrameworkServices::MessagePump() {
+    return m_pump;
+}

@@ -1,0 +1,73 @@
+// The framework services of the game on Qt: message boxes, the view's updates and immediate
+// paints, the wait cursor, the think timer, the settings dialog, the message pump and the
+// quit request. Everything runs on the one GUI thread.
+#pragma once
+
+#include <QMessageBox>
+
+#include "framework_services.h"
+#include "message_pump.h"
+
+class CMainFrame;
+
+// Message box styles beyond those the game uses, with the values of the original framework.
+inline constexpr int MB_OKCANCEL = 1;
+inline constexpr int MB_TYPEMASK = 0x0F;
+inline constexpr int MB_ICONHAND = 0x10;
+inline constexpr int MB_ICONEXCLAMATION = 0x30;
+inline constexpr int MB_ICONASTERISK = 0x40;
+inline constexpr int MB_ICONMASK = 0xF0;
+
+// The icon of a box of style nType. A style without an icon gets the framework's default:
+// the exclamation mark for OK and OK/Cancel, the question mark for Yes/No.
+QMessageBox::Icon MessageBoxIcon(int nType);
+
+// The buttons of a box of style nType: OK, OK and Cancel, or Yes and No.
+QMessageBox::StandardButtons MessageBoxButtons(int nType);
+
+// The answer to report for the button that closed a box of style nType; a box closed without
+// a button (Escape, the quit of the application) answers No, Cancel or OK by its style.
+int MessageBoxAnswer(int nType, QMessageBox::StandardButton button);
+
+class CQtFrameworkServices final : public CFrameworkServices {
+public:
+    CQtFrameworkServices();
+    ~CQtFrameworkServices() override;
+    CQtFrameworkServices(const CQtFrameworkServices&) = delete;
+    CQtFrameworkServices& operator=(const CQtFrameworkServices&) = delete;
+
+    // The main window whose view the document updates; nullptr while there is none. The
+    // caller clears it before the frame is destroyed.
+    void SetFrame(CMainFrame* pFrame);
+
+    // Modal, caption "Pelvar", owned by the main window while it is shown. Once the
+    // application quits no box is shown any more: the call answers at once as a box closed
+    // without a button would.
+    int MessageBox(const std::string& strText, int nType) override;
+
+    // The view's OnUpdate with nHint; the menu's enabled states follow the document.
+    void UpdateAllViews(int nHint) override;
+    bool HasFirstView() const override;
+    // A synchronous repaint of the view.
+    void PaintFirstViewNow() override;
+
+    // The application-wide wait cursor; calls nest, and an end without a begin does nothing.
+    void BeginWaitCursor() override;
+    void EndWaitCursor() override;
+    int WaitCursorDepth() const { return m_nWaitCursorDepth; }
+
+    void StartThinkTimer(int nMilliseconds) override;
+    int DoModalSettings(CSettingsDialog& dlg) override;
+    CMessagePump& MessagePump() override;
+
+    bool IsQuitting() const override { return m_bQuitting; }
+    // Marks the application as quitting: a running game unwinds without further boxes.
+    void RequestQuit() { m_bQuitting = true; }
+
+private:
+    CMainFrame* m_pFrame = nullptr;
+    CNullMessagePump m_nullPump;
+    CMessagePump& m_pump;
+    int m_nWaitCursorDepth = 0;
+    bool m_bQuitting = false;
+};
