@@ -7,7 +7,7 @@ namespace {
 // Key, value of the German string block.
 constexpr std::array<VersionStringEntry, 9> STRINGS = {{
     {"CompanyName", ""},
-    {"FileDescription", "MFC-Anwendung Pelvar"},
+    {"FileDescription", "Pelvar-Anwendung"},
     {"FileVersion", "1, 0, 0, 1"},
     {"InternalName", "Pelvar"},
     {"LegalCopyright", COPYRIGHT_NOTICE},

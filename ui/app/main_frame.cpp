@@ -56,6 +56,7 @@ CMainFrame::CMainFrame(CPelvarDoc& doc, CQtFrameworkServices& services, CPelvarA
 
     m_pView = new CPelvarView(doc, this);
     setCentralWidget(m_pView);
+    m_pView->SetStatusTextFn([this](const QString& strText) { SetMessageText(strText); });
 
     // The framework's default size: about three quarters of the screen, at least the size
     // that shows the whole picture where the screen has room for it.

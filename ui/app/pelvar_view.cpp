@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "board_mapping.h"
+#include "board_painter.h"
 #include "pelvar_doc.h"
 #include "state_cursor.h"
 
@@ -30,12 +31,16 @@ void CPelvarView::OnUpdate(int nHint) {
     update();
 }
 
-void CPelvarView::StartThinkTimer(int) {
-    // Seam: the think timer and the progress display are armed here.
+void CPelvarView::StartThinkTimer(int nMilliseconds) {
+    m_thinkTimer.StartThinkTimer(nMilliseconds);
 }
 
-void CPelvarView::OnDraw(QPainter&) {
-    // Seam: the board, the stones, the hands and the statistics line are drawn here.
+void CPelvarView::SetStatusTextFn(CThinkTimer::StatusTextFn fnShowStatusText) {
+    m_thinkTimer.SetStatusTextFn(std::move(fnShowStatusText));
+}
+
+void CPelvarView::OnDraw(QPainter& painter) {
+    PaintBoard(painter, m_doc);
 }
 
 void CPelvarView::paintEvent(QPaintEvent* pEvent) {

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include "think_timer.h"
+
 class CPelvarDoc;
 class QPainter;
 
@@ -21,8 +23,11 @@ public:
     // once from repaint().
     void OnUpdate(int nHint);
 
-    // Arms the think timer and the progress display for nMilliseconds.
+    // Arms the think timer and the progress display for nMilliseconds; the progress texts
+    // go to fnShowStatusText (the main window's message pane) when one is set.
     void StartThinkTimer(int nMilliseconds);
+    void SetStatusTextFn(CThinkTimer::StatusTextFn fnShowStatusText);
+    const CThinkTimer& ThinkTimer() const { return m_thinkTimer; }
 
     // Whether the last paint filled the background before drawing.
     bool LastPaintErased() const { return m_bLastPaintErased; }
@@ -46,6 +51,7 @@ private:
     void UpdateCursor();
 
     CPelvarDoc& m_doc;
+    CThinkTimer m_thinkTimer;        // timers 1 and 2 with the percentage on display
     bool m_bErasePending = true;     // an update that erases waits for its paint
     bool m_bNoErasePending = false;  // a hint-1 update waits for its paint
     bool m_bLastPaintErased = false;

@@ -6,6 +6,7 @@
 #include "pelvar_view.h"
 #include "resource_ids.h"
 #include "resource_text.h"
+#include "settings_window.h"
 
 QMessageBox::Icon MessageBoxIcon(int nType) {
     switch (nType & MB_ICONMASK) {
@@ -57,7 +58,7 @@ int MessageBoxAnswer(int nType, QMessageBox::StandardButton button) {
     }
 }
 
-CQtFrameworkServices::CQtFrameworkServices() : m_pump(m_nullPump) {}
+CQtFrameworkServices::CQtFrameworkServices() : m_searchPump([this] { return m_bQuitting; }) {}
 
 CQtFrameworkServices::~CQtFrameworkServices() {
     while (m_nWaitCursorDepth > 0) {
@@ -117,11 +118,10 @@ void CQtFrameworkServices::StartThinkTimer(int nMilliseconds) {
     }
 }
 
-int CQtFrameworkServices::DoModalSettings(CSettingsDialog&) {
-    // Seam: the settings dialog runs here.
-    return IDCANCEL;
+int CQtFrameworkServices::DoModalSettings(CSettingsDialog& dlg) {
+    return RunSettingsDialog(dlg, m_pFrame);
 }
 
 CMessagePump& CQtFrameworkServices::MessagePump() {
-    return m_pump;
+    return m_searchPump.Pump();
 }

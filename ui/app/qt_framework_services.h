@@ -7,6 +7,7 @@
 
 #include "framework_services.h"
 #include "message_pump.h"
+#include "qt_search_pump.h"
 
 class CMainFrame;
 
@@ -66,8 +67,7 @@ public:
 
 private:
     CMainFrame* m_pFrame = nullptr;
-    CNullMessagePump m_nullPump;
-    CMessagePump& m_pump;
+    CQtSearchPump m_searchPump;  // asks whether the application is quitting
     int m_nWaitCursorDepth = 0;
     bool m_bQuitting = false;
 };

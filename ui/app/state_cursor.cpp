@@ -2,6 +2,7 @@
 
 #include "pelvar_doc.h"
 #include "resource_ids.h"
+#include "resource_images.h"
 
 bool ShowsWaitCursor(int nState) {
     return nState == STATE_THINKING || nState == STATE_AUTOPLAY;
@@ -26,7 +27,6 @@ int CursorIdForState(int nState) {
     }
 }
 
-QCursor StateCursor(int) {
-    // Seam: the state cursor images replace the arrow here.
-    return QCursor(Qt::ArrowCursor);
+QCursor StateCursor(int nId) {
+    return LoadResourceCursor(nId);
 }
