@@ -1,0 +1,192 @@
+#include "turn_check.h"
+
+#include "position_checks.h"
+#include "search_node.h"
+
+namespace {
+
+// The 24 board points in column-major order (column outer, row inner).
+std::vector<int> ColumnMajorPoints() {
+    std::vector<int> points;
+    for (int nCol = 0; nCol < GRID_SIZE; ++nCol) {
+        for (int nRow = 0; nRow < GRID_SIZE; ++nRow) {
+            if (BOARD_TEMPLATE[CellIndex(nRow, nCol)] != CELL_OFFBOARD) {
+                points.push_back(CellIndex(nRow, nCol));
+            }
+        }
+    }
+    return points;
+}
+
+bool IsSlide(int nFrom, int nTo) {
+    for (int nDirection = DIRECTION_LEFT; nDirection <= DIRECTION_UP; ++nDirection) {
+        if (SlideTarget(nFrom, nDirection) == nTo) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool InMill(const Position& pos, int nCell, int nPlayer) {
+    return pos.IsInMill(nCell / GRID_SIZE, nCell % GRID_SIZE, nPlayer) != 0;
+}
+
+// The opposing stones that may be taken after a mill move, in column-major order.
+std::vector<int> CapturableStones(const Position& posAfterMove, int nSide) {
+    const int nOpponent = Opponent(nSide);
+    std::vector<int> stones;
+    for (int nCell : ColumnMajorPoints()) {
+        if (posAfterMove.m_anData[nCell] == nOpponent && !InMill(posAfterMove, nCell, nOpponent)) {
+            stones.push_back(nCell);
+        }
+    }
+    return stones;
+}
+
+}  // namespace
+
+int TurnKind(const Position& pos, int nSide) {
+    if (pos.Hand(nSide) > 0) {
+        return MOVE_PLACE;
+    }
+    return StonesOnBoard(pos, nSide) == 3 ? MOVE_JUMP : MOVE_SLIDE;
+}
+
+Position ApplyMove(const Position& parent, int nSide, const TurnChange& change) {
+    Position pos = parent;
+    if (change.nFrom < 0) {
+        --pos.Hand(nSide);
+    } else {
+        pos.m_anData[change.nFrom] = CELL_EMPTY;
+    }
+    pos.m_anData[change.nTo] = nSide;
+    return pos;
+}
+
+std::string ReadTurn(const Position& parent, const Position& child, int nSide, TurnChange& change) {
+    change = {};
+    const int nOpponent = Opponent(nSide);
+    const int nKind = TurnKind(parent, nSide);
+
+    // 1. Only a placement changes a hand, the side's own, by one.
+    const int nHandDrop = nKind == MOVE_PLACE ? 1 : 0;
+    if (child.Hand(nSide) != parent.Hand(nSide) - nHandDrop) {
+        return "the side's hand went from " + std::to_string(parent.Hand(nSide)) + " to " +
+               std::to_string(child.Hand(nSide));
+    }
+    if (child.Hand(nOpponent) != parent.Hand(nOpponent)) {
+        return "the opponent's hand went from " + std::to_string(parent.Hand(nOpponent)) + " to " +
+               std::to_string(child.Hand(nOpponent));
+    }
+
+    // 2. The side's stone arrives on one empty point and, unless placed, leaves one; at most
+    // one opposing stone goes. Any other difference is a fault.
+    for (int nCell = 0; nCell < CELL_COUNT; ++nCell) {
+        const int nBefore = parent.m_anData[nCell];
+        const int nAfter = child.m_anData[nCell];
+        if (nBefore == nAfter) {
+            continue;
+        }
+        if (nBefore == CELL_EMPTY && nAfter == nSide && change.nTo < 0) {
+            change.nTo = nCell;
+        } else if (nBefore == nSide && nAfter == CELL_EMPTY && nKind != MOVE_PLACE &&
+                   change.nFrom < 0) {
+            change.nFrom = nCell;
+        } else if (nBefore == nOpponent && nAfter == CELL_EMPTY && change.nCaptured < 0) {
+            change.nCaptured = nCell;
+        } else {
+            return "square " + CellName(nCell) + " went from " + std::to_string(nBefore) + " to " +
+                   std::to_string(nAfter);
+        }
+    }
+    if (change.nTo < 0) {
+        return "no stone of the side arrived anywhere";
+    }
+    if (nKind != MOVE_PLACE && change.nFrom < 0) {
+        return "a stone arrived on " + CellName(change.nTo) + " but none left its point";
+    }
+    if (nKind == MOVE_SLIDE && !IsSlide(change.nFrom, change.nTo)) {
+        return "slide from " + CellName(change.nFrom) + " to " + CellName(change.nTo) +
+               ", which is no neighbour";
+    }
+
+    // 3. A capture exactly after a mill, and never of a stone in a mill.
+    const Position posAfterMove = ApplyMove(parent, nSide, change);
+    const bool bMill = InMill(posAfterMove, change.nTo, nSide);
+    if (change.nCaptured >= 0) {
+        if (!bMill) {
+            return "stone on " + CellName(change.nCaptured) + " taken without a mill";
+        }
+        if (InMill(posAfterMove, change.nCaptured, nOpponent)) {
+            return "stone on " + CellName(change.nCaptured) + " taken out of a mill";
+        }
+    } else if (bMill) {
+        return "mill closed on " + CellName(change.nTo) + " without a capture";
+    }
+    return "";
+}
+
+std::vector<Position> ExpectedChildren(const Position& pos, int nSide) {
+    std::vector<Position> children;
+    auto addTurn = [&](const TurnChange& change) {
+        const Position posAfterMove = ApplyMove(pos, nSide, change);
+        if (!InMill(posAfterMove, change.nTo, nSide)) {
+            children.push_back(posAfterMove);
+            return;
+        }
+        for (int nCaptured : CapturableStones(posAfterMove, nSide)) {
+            Position posChild = posAfterMove;
+            posChild.m_anData[nCaptured] = CELL_EMPTY;
+            children.push_back(posChild);
+        }
+    };
+
+    const std::vector<int> points = ColumnMajorPoints();
+    const int nKind = TurnKind(pos, nSide);
+    for (int nFrom : points) {
+        if (nKind == MOVE_PLACE) {
+            if (pos.m_anData[nFrom] == CELL_EMPTY) {
+                addTurn({-1, nFrom, -1});
+            }
+            continue;
+        }
+        if (pos.m_anData[nFrom] != nSide) {
+            continue;
+        }
+        if (nKind == MOVE_SLIDE) {
+            for (int nDirection = DIRECTION_LEFT; nDirection <= DIRECTION_UP; ++nDirection) {
+                const int nTo = SlideTarget(nFrom, nDirection);
+                if (nTo >= 0 && pos.m_anData[nTo] == CELL_EMPTY) {
+                    addTurn({nFrom, nTo, -1});
+                }
+            }
+        } else {
+            for (int nTo : points) {
+                if (pos.m_anData[nTo] == CELL_EMPTY) {
+                    addTurn({nFrom, nTo, -1});
+                }
+            }
+        }
+    }
+    return children;
+}
+
+int BareMillSlides(const Position& pos, int nSide) {
+    int nCount = 0;
+    for (int nFrom : ColumnMajorPoints()) {
+        if (pos.m_anData[nFrom] != nSide) {
+            continue;
+        }
+        for (int nDirection = DIRECTION_LEFT; nDirection <= DIRECTION_UP; ++nDirection) {
+            const int nTo = SlideTarget(nFrom, nDirection);
+            if (nTo < 0 || pos.m_anData[nTo] != CELL_EMPTY) {
+                continue;
+            }
+            const Position posAfterMove = ApplyMove(pos, nSide, {nFrom, nTo, -1});
+            if (InMill(posAfterMove, nTo, nSide) && CapturableStones(posAfterMove, nSide).empty()) {
+                ++nCount;
+            }
+        }
+    }
+    return nCount;
+}

@@ -1,0 +1,40 @@
+// One turn of the move generator read back from the positions before and after it, and the
+// children it must produce, built by plain loops that share nothing with its cursors.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "position.h"
+
+// What a turn did to its parent position (cells 0..48).
+struct TurnChange {
+    int nFrom = -1;      // cell the moving stone left; -1 for a placement
+    int nTo = -1;        // cell the side's stone arrived on
+    int nCaptured = -1;  // cell of the opposing stone taken; -1 for none
+};
+
+// The kind of turn nSide makes in pos: MOVE_PLACE while it holds a stone in hand, else
+// MOVE_JUMP with exactly three stones on the board, else MOVE_SLIDE.
+int TurnKind(const Position& pos, int nSide);
+
+// The position after the move of change alone, before its capture.
+Position ApplyMove(const Position& parent, int nSide, const TurnChange& change);
+
+// Reads child as one turn of nSide from parent: a stone placed from hand (the hand one
+// lower) or moved (a slide to a neighbour point along a line, a jump anywhere) onto an empty
+// point, plus at most one opposing stone taken, only when the arrival closed a mill and only
+// a stone that stood in no mill; a move that closes a mill always takes a stone. Nothing
+// else may differ, the other hand and the off-board squares included. Returns "" and fills
+// change for such a turn, else what is wrong.
+std::string ReadTurn(const Position& parent, const Position& child, int nSide, TurnChange& change);
+
+// Every child of nSide in pos in the generator's order: placements on the empty points, or
+// slides by source and direction 1..4, or jumps by source and destination, sources and
+// destinations in column-major order; a mill move replaced by one child per capturable
+// opposing stone in column-major order, by none when no opposing stone can be taken.
+std::vector<Position> ExpectedChildren(const Position& pos, int nSide);
+
+// Slides of nSide in pos that close a mill while no opposing stone can be taken; they give
+// no child at all.
+int BareMillSlides(const Position& pos, int nSide);
