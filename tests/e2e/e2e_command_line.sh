@@ -1,0 +1,57 @@
+#!/bin/sh
+# End-to-end test of the real program's command line on a private X server. A name that
+# cannot be opened (a missing file, an unknown option, which is taken for a file name, a
+# folder, a FIFO, an unreadable file) shows the German message box captioned "Pelvar" and no
+# main window, and the program ends with status 1 once the box is closed; a FIFO is refused
+# without waiting for a writer. A readable file, also one whose name is not UTF-8, opens:
+# the window shows its name in the title, and "Beenden" ends the program with status 0.
+# Usage: e2e_command_line.sh PELVAR ARTIFACT_ROOT
+set -u
+. "$(dirname "$0")/xvfb_session.sh"
+PELVAR=$1
+e2e_init command-line "$2"
+e2e_require_tools
+e2e_start_xvfb
+
+files=$E2E_DIR/files
+mkdir -p "$files/ordner"
+mkfifo "$files/fifo"
+echo "kein Spielstand" >"$files/partie.txt"
+echo x >"$files/gesperrt.txt"
+chmod 000 "$files/gesperrt.txt"
+nonutf8=$(printf '%s/spiel-\377.txt' "$files")
+echo x >"$nonutf8"
+
+# refused ARGUMENT: the box instead of the window, then status 1.
+refused() {
+    e2e_start_app "$PELVAR" "$1"
+    e2e_wait_window "Pelvar" 30
+    if xdotool search --onlyvisible --name ' - Pelvar$' >/dev/null 2>&1; then
+        e2e_fail "\"$1\": the main window shows although the file cannot be opened"
+    fi
+    e2e_shot "refused" >/dev/null
+    e2e_keys Return
+    e2e_wait_exit 10
+    [ "$E2E_EXIT" -eq 1 ] || e2e_fail "\"$1\": exit status $E2E_EXIT, expected 1"
+    e2e_log "\"$1\" refused with a message, status 1"
+}
+
+# opened ARGUMENT TITLE: the window with that title, then "Beenden" and status 0.
+opened() {
+    e2e_start_app "$PELVAR" "$1"
+    e2e_wait_window "$2" 30
+    e2e_keys alt+d b
+    e2e_wait_exit 10
+    [ "$E2E_EXIT" -eq 0 ] || e2e_fail "\"$1\": exit status $E2E_EXIT, expected 0"
+    e2e_log "\"$1\" opened as \"$2\", status 0"
+}
+
+refused "$files/fehlt.txt"
+refused --frobnicate
+refused "$files/ordner"
+refused "$files/fifo"
+if [ "$(id -u)" -ne 0 ]; then
+    refused "$files/gesperrt.txt"  # root reads any file
+fi
+opened "$files/partie.txt" "partie.txt - Pelvar"
+opened "$nonutf8" "spiel-.*\\.txt - Pelvar"
