@@ -4,7 +4,8 @@
 # folder, a FIFO, an unreadable file) shows the German message box captioned "Pelvar" and no
 # main window, and the program ends with status 1 once the box is closed; a FIFO is refused
 # without waiting for a writer. A readable file, also one whose name is not UTF-8, opens:
-# the window shows its name in the title, and "Beenden" ends the program with status 0.
+# the window shows its name in the title, and "Beenden" ends the program with status 0; an
+# empty argument names no file.
 # Usage: e2e_command_line.sh PELVAR ARTIFACT_ROOT
 set -u
 . "$(dirname "$0")/xvfb_session.sh"
@@ -53,5 +54,6 @@ refused "$files/fifo"
 if [ "$(id -u)" -ne 0 ]; then
     refused "$files/gesperrt.txt"  # root reads any file
 fi
+opened "" "Unbenannt - Pelvar"
 opened "$files/partie.txt" "partie.txt - Pelvar"
 opened "$nonutf8" "spiel-.*\\.txt - Pelvar"
