@@ -53,6 +53,9 @@ void CScriptedServices::StartThinkTimer(int nMilliseconds) {
     m_bTimerArmed = true;
     m_bTimerFired = false;
     ++m_nSearches;
+    if (m_fnOnThinkTimer) {
+        m_fnOnThinkTimer();
+    }
 }
 
 int CScriptedServices::DoModalSettings(CSettingsDialog& dlg) {

@@ -47,6 +47,9 @@ public:
     // while the computer thinks (a click, a menu command, the request to quit).
     std::function<void()> m_fnDuringSearch;
 
+    // Runs every time a search's think timer is armed, before the search.
+    std::function<void()> m_fnOnThinkTimer;
+
     // Nodes each search may visit before its think timer fires.
     int m_nNodesPerSearch = 300;
 
