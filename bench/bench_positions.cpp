@@ -9,24 +9,7 @@
 #include "evaluate.h"
 #include "position_text.h"
 #include "search.h"
-
-namespace {
-
-// Ends the search after a fixed iteration, as the think timer would if it fired then.
-class CStopAtDepth final : public CSearchObserver {
-public:
-    explicit CStopAtDepth(int nDepth) : m_nDepth(nDepth) {}
-    void OnIterationDone(int nDepth, int, const Position&) override {
-        if (nDepth >= m_nDepth) {
-            g_bSearchRunning = 0;
-        }
-    }
-
-private:
-    int m_nDepth;
-};
-
-}  // namespace
+#include "stop_at_depth.h"
 
 // Points in reading order: a7 d7 g7 b6 d6 f6 c5 d5 e5 a4 b4 c4 e4 f4 g4 c3 d3 e3 b2 d2 f2 a1 d1 g1
 const BenchPosition BENCH_POSITIONS[] = {

@@ -64,6 +64,22 @@ constexpr int ColumnMajorIndexOfCell(int nCell) {
     return ColumnMajorIndex(nCell / GRID_SIZE, nCell % GRID_SIZE);
 }
 
+// Row and column of each cell, so that the generator's hot loops need no division.
+constexpr auto CELL_ROW = [] {
+    std::array<std::int8_t, CELL_COUNT> aRow{};
+    for (int nCell = 0; nCell < CELL_COUNT; ++nCell) {
+        aRow[nCell] = static_cast<std::int8_t>(nCell / GRID_SIZE);
+    }
+    return aRow;
+}();
+constexpr auto CELL_COL = [] {
+    std::array<std::int8_t, CELL_COUNT> aCol{};
+    for (int nCell = 0; nCell < CELL_COUNT; ++nCell) {
+        aCol[nCell] = static_cast<std::int8_t>(nCell % GRID_SIZE);
+    }
+    return aCol;
+}();
+
 // FIRST_POINT_FROM[k]: the first entry of COLUMN_MAJOR_POINTS at column-major index k or
 // later (POINT_COUNT when none); k = 49 stands for "past the grid".
 constexpr auto FIRST_POINT_FROM = [] {
@@ -96,7 +112,7 @@ int ClosesMill(Position& pos, int nFrom, int nTo, int nSide) {
         pos.m_anData[nFrom] = CELL_EMPTY;
     }
     pos.m_anData[nTo] = nSide;
-    const int bMill = pos.IsInMill(nTo / GRID_SIZE, nTo % GRID_SIZE, nSide);
+    const int bMill = pos.IsInMill(CELL_ROW[nTo], CELL_COL[nTo], nSide);
     pos.m_anData[nTo] = nSavedTo;
     if (nFrom >= 0) {
         pos.m_anData[nFrom] = nSavedFrom;
@@ -240,8 +256,8 @@ int SearchNode::FindPlacement() {
         if (m_pos.m_anData[nCell] != CELL_EMPTY) {
             continue;
         }
-        m_nFromRow = nCell / GRID_SIZE;
-        m_nFromCol = nCell % GRID_SIZE;
+        m_nFromRow = CELL_ROW[nCell];
+        m_nFromCol = CELL_COL[nCell];
         if (ClosesMill(m_pos, -1, nCell, m_nSide)) {
             Position posAfter = m_pos;
             posAfter.m_anData[nCell] = m_nSide;
@@ -270,8 +286,7 @@ int SearchNode::FindSlide() {
     // The direction cursor applies to the square the cursor stands on; every later source
     // starts with direction 1.
     int nPoint = FirstPointFrom(nRow, nCol);
-    if (nPoint < POINT_COUNT &&
-        ColumnMajorIndexOfCell(COLUMN_MAJOR_POINTS[nPoint]) != ColumnMajorIndex(nRow, nCol)) {
+    if (nPoint < POINT_COUNT && COLUMN_MAJOR_POINTS[nPoint] != CellIndex(nRow, nCol)) {
         nDirection = DIRECTION_LEFT;
     }
     for (; nPoint < POINT_COUNT; ++nPoint, nDirection = DIRECTION_LEFT) {
@@ -284,11 +299,11 @@ int SearchNode::FindSlide() {
             if (nTo < 0 || m_pos.m_anData[nTo] != CELL_EMPTY) {
                 continue;
             }
-            m_nFromRow = nFrom / GRID_SIZE;
-            m_nFromCol = nFrom % GRID_SIZE;
+            m_nFromRow = CELL_ROW[nFrom];
+            m_nFromCol = CELL_COL[nFrom];
             m_nDirection = nDirection;
-            m_nToRow = nTo / GRID_SIZE;
-            m_nToCol = nTo % GRID_SIZE;
+            m_nToRow = CELL_ROW[nTo];
+            m_nToCol = CELL_COL[nTo];
             if (ClosesMill(m_pos, nFrom, nTo, m_nSide)) {
                 Position posAfter = m_pos;
                 posAfter.MoveStone(m_nFromRow, m_nFromCol, m_nToRow, m_nToCol);
@@ -324,8 +339,7 @@ int SearchNode::FindJump() {
     // starts with the first destination.
     int nSource = FirstPointFrom(nFromRow, nFromCol);
     int nFirstTarget = FirstPointFrom(nToRow, nToCol);
-    if (nSource < POINT_COUNT && ColumnMajorIndexOfCell(COLUMN_MAJOR_POINTS[nSource]) !=
-                                     ColumnMajorIndex(nFromRow, nFromCol)) {
+    if (nSource < POINT_COUNT && COLUMN_MAJOR_POINTS[nSource] != CellIndex(nFromRow, nFromCol)) {
         nFirstTarget = 0;
     }
     for (; nSource < POINT_COUNT; ++nSource, nFirstTarget = 0) {
@@ -338,10 +352,10 @@ int SearchNode::FindJump() {
             if (m_pos.m_anData[nTo] != CELL_EMPTY) {
                 continue;
             }
-            m_nFromCol = nFrom % GRID_SIZE;
-            m_nFromRow = nFrom / GRID_SIZE;
-            m_nToCol = nTo % GRID_SIZE;
-            m_nToRow = nTo / GRID_SIZE;
+            m_nFromCol = CELL_COL[nFrom];
+            m_nFromRow = CELL_ROW[nFrom];
+            m_nToCol = CELL_COL[nTo];
+            m_nToRow = CELL_ROW[nTo];
             if (ClosesMill(m_pos, nFrom, nTo, m_nSide)) {
                 Position posAfter = m_pos;
                 posAfter.MoveStone(m_nFromRow, m_nFromCol, m_nToRow, m_nToCol);

@@ -88,9 +88,9 @@ void CPelvarDoc::ClickPlace(int nRow, int nCol, int nCell) {
     m_posCurrent.Cell(nRow, nCol) = PLAYER_WHITE;
     --m_posCurrent.Hand(PLAYER_WHITE);
     m_posPrevious = m_posCurrent;
-    // 4 to 6.
+    // 4 to 6: the placement is on the screen already.
     RedrawNow();
-    FinishHumanMove(nRow, nCol);
+    FinishHumanMove(nRow, nCol, false);
 }
 
 void CPelvarDoc::ClickCapture(int nRow, int nCol, int nCell) {
@@ -138,7 +138,7 @@ void CPelvarDoc::ClickSlideTarget(int nRow, int nCol) {
     }
     // 2 to 4.
     m_posCurrent.MoveStone(m_nSelRow, m_nSelCol, nRow, nCol);
-    FinishHumanMove(nRow, nCol);
+    FinishHumanMove(nRow, nCol, true);
 }
 
 void CPelvarDoc::ClickJumpTarget(int nRow, int nCol, int nCell) {
@@ -148,18 +148,18 @@ void CPelvarDoc::ClickJumpTarget(int nRow, int nCol, int nCell) {
     }
     // 2 to 4.
     m_posCurrent.MoveStone(m_nSelRow, m_nSelCol, nRow, nCol);
-    FinishHumanMove(nRow, nCol);
+    FinishHumanMove(nRow, nCol, true);
 }
 
 // A white stone has arrived on (nRow, nCol). A mill lets the human capture first; else the
-// computer replies now.
-void CPelvarDoc::FinishHumanMove(int nRow, int nCol) {
+// computer replies now, after the move has been shown (bShowMove) unless the caller showed it.
+void CPelvarDoc::FinishHumanMove(int nRow, int nCol, bool bShowMove) {
     if (m_posCurrent.IsInMill(nRow, nCol, PLAYER_WHITE)) {
         m_nState = STATE_CAPTURE;
         RedrawNow();
         return;
     }
-    if (m_nState != STATE_PLACE) {
+    if (bShowMove) {
         RedrawNow();
     }
     LetComputerReply();

@@ -125,7 +125,7 @@ private:
     void ClickSelect(int nRow, int nCol, int nCell, int nTargetState);
     void ClickSlideTarget(int nRow, int nCol);
     void ClickJumpTarget(int nRow, int nCol, int nCell);
-    void FinishHumanMove(int nRow, int nCol);
+    void FinishHumanMove(int nRow, int nCol, bool bShowMove);
     void LetComputerReply();
     void ResetGame();
     void ArmThinkTimer();

@@ -28,6 +28,7 @@
 #include "qt_search_pump.h"
 #include "sample_summary.h"
 #include "search.h"
+#include "stop_at_depth.h"
 #include "think_timer.h"
 #include "varied_positions.h"
 
@@ -77,20 +78,6 @@ std::optional<BenchOptions> ParseOptions(int argc, char** argv) {
     }
     return options;
 }
-
-// Ends a search after a fixed iteration, as the think timer would if it fired then.
-class CStopAtDepth final : public CSearchObserver {
-public:
-    explicit CStopAtDepth(int nDepth) : m_nDepth(nDepth) {}
-    void OnIterationDone(int nDepth, int, const Position&) override {
-        if (nDepth >= m_nDepth) {
-            g_bSearchRunning = 0;
-        }
-    }
-
-private:
-    int m_nDepth;
-};
 
 double Milliseconds(Clock::duration duration) {
     return std::chrono::duration<double, std::milli>(duration).count();

@@ -68,6 +68,7 @@ TEST(MoveGenerator, PerftFromTheStart) {
     EXPECT_EQ(Perft(pos, PLAYER_WHITE, 2), 552u);
     EXPECT_EQ(Perft(pos, PLAYER_WHITE, 3), 12144u);
     EXPECT_EQ(Perft(pos, PLAYER_WHITE, 4), 255024u);
+    EXPECT_EQ(Perft(pos, PLAYER_WHITE, 5), 5140800u);
 }
 
 // A mill move while every opposing stone stands in a mill gives no child; its neighbours in

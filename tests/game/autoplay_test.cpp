@@ -1,65 +1,217 @@
 #include <gtest/gtest.h>
 
 #include "doc_fixture.h"
+#include "search.h"
 
 namespace {
 
-// A game in progress is abandoned only on Yes; No leaves board, hands, state and pick
-// exactly as they were and starts no search.
-TEST_F(DocTest, AutoplayInAGameAsksAndOnlyYesAbandonsIt) {
-    SetBoard({{0, 3}, {3, 1}, {6, 3}, {1, 3}}, {{0, 0}, {3, 0}, {6, 0}, {0, 6}}, 0, 0,
-             STATE_SLIDE_TARGET);
-    m_doc.m_nSelRow = 0;
-    m_doc.m_nSelCol = 3;
+class AutoplayTest : public DocTest {
+protected:
+    // Quits the application (as the window's close would) once nSearches have started, so
+    // that a game without an end cannot hold the test.
+    void QuitAfter(int nSearches) {
+        m_services.m_fnOnThinkTimer = [this, nSearches] {
+            if (m_services.m_nSearches > nSearches) {
+                m_services.m_bQuitting = true;
+            }
+        };
+    }
+
+    // Checks what every paint inside the loop shows: autoplay's state, the markers of the
+    // move just made (m_posPrevious one move behind), stones on board and in hand plus the
+    // captured ones making nine a side.
+    void ExpectPaintsConsistent() const {
+        for (const auto& paint : m_services.m_paints) {
+            for (int nSide : {PLAYER_BLACK, PLAYER_WHITE}) {
+                EXPECT_LE(paint.posCurrent.CountStones(nSide), 9);
+            }
+        }
+    }
+};
+
+TEST_F(AutoplayTest, StartsWithoutQuestionRightAfterTheStart) {
+    QuitAfter(6);
+    m_doc.OnAutoplay();
+    // No question; the first search was white's, made from the start position.
+    ASSERT_FALSE(m_services.m_paints.empty());
+    EXPECT_EQ(m_services.m_paints.front().nState, STATE_AUTOPLAY);
+    EXPECT_EQ(m_services.m_paints.front().posCurrent, StartPosition());
+    ASSERT_GE(m_services.m_paints.size(), 2u);
+    const auto& firstMove = m_services.m_paints[1];
+    EXPECT_EQ(firstMove.nMarkerSide, PLAYER_WHITE);
+    EXPECT_EQ(firstMove.posCurrent.Hand(PLAYER_WHITE), 8);
+    EXPECT_EQ(firstMove.posCurrent.Hand(PLAYER_BLACK), 9);
+    EXPECT_EQ(firstMove.posPrevious, StartPosition());
+    for (const auto& box : m_services.m_boxes) {
+        EXPECT_NE(box.nType, MB_YESNO | MB_ICONQUESTION);
+    }
+    EXPECT_EQ(m_services.m_thinkTimes.front(), 3500);
+}
+
+TEST_F(AutoplayTest, QuestionAnsweredNoLeavesTheGameAlone) {
+    m_doc.OnFieldClick(0, 0);  // a stone each side
     const Snapshot before = Snap();
     m_services.m_answers = {IDNO};
     m_doc.OnAutoplay();
     ASSERT_EQ(m_services.m_boxes.size(), 1u);
     EXPECT_EQ(m_services.m_boxes[0].strText, "Wollen Sie das aktuelle Spiel abbrechen?");
-    EXPECT_EQ(m_services.m_boxes[0].nType, MB_YESNO | MB_ICONQUESTION);
-    m_services.m_boxes.clear();
-    EXPECT_EQ(Snap(), before);
+    EXPECT_EQ(m_services.m_boxes[0].nType, 36);
+    Snapshot after = Snap();
+    after.nBoxes = before.nBoxes;
+    EXPECT_EQ(after, before);
+}
 
-    // Yes: a fresh game, white searches first; the window closing at that first search
-    // ends autoplay at once, without a message.
+TEST_F(AutoplayTest, QuestionIsAskedInTheSlidingPhaseAndYesStartsAFreshGame) {
+    SetBoard({{0, 0}, {3, 0}, {1, 3}, {5, 3}}, {{6, 6}, {3, 6}, {1, 5}, {5, 5}}, 0, 0,
+             STATE_SELECT_SLIDE);
     m_services.m_answers = {IDYES};
-    m_services.m_fnOnThinkTimer = [this] {
+    QuitAfter(2);
+    m_doc.OnAutoplay();
+    ASSERT_FALSE(m_services.m_boxes.empty());
+    EXPECT_EQ(m_services.m_boxes[0].strText, "Wollen Sie das aktuelle Spiel abbrechen?");
+    ASSERT_FALSE(m_services.m_paints.empty());
+    EXPECT_EQ(m_services.m_paints.front().posCurrent, StartPosition());
+}
+
+// With a short think time the engine plays a whole game against itself. Every shown move is
+// one move after m_posPrevious, the winner's last move is on the screen while its message is
+// open, and afterwards the human can place a stone in a fresh game. With the random term
+// off the games repeat: 700 nodes a move end with white's win, 1500 with black's.
+struct AutoplayGame {
+    int nNodesPerSearch;
+    const char* pszMessage;
+    int nWinner;
+};
+
+class AutoplayGameTest : public AutoplayTest, public ::testing::WithParamInterface<AutoplayGame> {};
+
+TEST_P(AutoplayGameTest, PlaysAGameToItsEnd) {
+    const AutoplayGame game = GetParam();
+    m_services.m_nNodesPerSearch = game.nNodesPerSearch;
+    QuitAfter(4000);
+    m_doc.OnAutoplay();
+    ASSERT_FALSE(m_services.m_bQuitting) << "no ending within 4000 moves";
+    ASSERT_EQ(m_services.m_boxes.size(), 1u);
+    const auto& box = m_services.m_boxes[0];
+    EXPECT_EQ(box.strText, game.pszMessage);
+    EXPECT_EQ(box.nType, MB_OK);
+    EXPECT_EQ(box.nState, STATE_AUTOPLAY);
+    EXPECT_EQ(box.nMarkerSide, game.nWinner);
+    EXPECT_GE(Evaluate(box.posCurrent, game.nWinner), WIN_SCORE);
+    EXPECT_NE(box.posPrevious, box.posCurrent);  // the winning move is marked
+    // The winning move was painted before the message; the start after it.
+    ASSERT_GE(m_services.m_paints.size(), 3u);
+    EXPECT_EQ(m_services.m_paints[m_services.m_paints.size() - 2].posCurrent, box.posCurrent);
+    EXPECT_EQ(m_services.m_paints.back().posCurrent, StartPosition());
+    ExpectPaintsConsistent();
+    // The paints inside the loop alternate white's and black's moves, each one move on.
+    int nExpectedSide = PLAYER_WHITE;
+    for (std::size_t i = 1; i + 1 < m_services.m_paints.size(); ++i) {
+        const auto& paint = m_services.m_paints[i];
+        EXPECT_EQ(paint.nMarkerSide, nExpectedSide) << "paint " << i;
+        EXPECT_NE(paint.posCurrent, paint.posPrevious) << "paint " << i;
+        nExpectedSide = Opponent(nExpectedSide);
+    }
+    EXPECT_EQ(m_doc.m_nState, STATE_PLACE);
+    EXPECT_EQ(m_doc.m_nMarkerSide, PLAYER_BLACK);
+    EXPECT_EQ(m_doc.m_posCurrent, StartPosition());
+    EXPECT_EQ(m_doc.m_posPrevious, StartPosition());
+    m_doc.OnFieldClick(3, 1);
+    EXPECT_EQ(m_doc.m_posPrevious.Cell(3, 1), PLAYER_WHITE);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothWinners, AutoplayGameTest,
+                         ::testing::Values(AutoplayGame{700, "Weiss gewinnt!", PLAYER_WHITE},
+                                           AutoplayGame{1500, "Schwarz gewinnt!", PLAYER_BLACK}));
+
+// Choosing "&Autoplay" again while a search runs must not start a second search inside the
+// first: the command is greyed and refused, and the first search goes on undisturbed.
+TEST_F(AutoplayTest, SecondAutoplayDuringASearchIsRefused) {
+    QuitAfter(1);
+    int nBoxesDuring = -1;
+    m_services.m_fnDuringSearch = [this, &nBoxesDuring] {
+        EXPECT_FALSE(m_doc.IsAutoplayEnabled());
+        EXPECT_FALSE(m_doc.IsSettingsEnabled());
+        const int nNodes = g_nNodeCount;
+        const int nDepth = g_nSearchDepth;
+        m_doc.OnAutoplay();
+        m_doc.OnSettings();
+        EXPECT_EQ(g_nNodeCount, nNodes);
+        EXPECT_EQ(g_nSearchDepth, nDepth);
+        EXPECT_EQ(g_bSearchRunning, 1);
         EXPECT_EQ(m_doc.m_posCurrent, StartPosition());
-        EXPECT_EQ(m_doc.m_nState, STATE_AUTOPLAY);
-        m_services.m_bQuitting = true;
+        nBoxesDuring = static_cast<int>(m_services.m_boxes.size());
     };
     m_doc.OnAutoplay();
-    EXPECT_EQ(m_services.m_nSearches, 1);
-    EXPECT_EQ(m_services.m_boxes.size(), 1u);  // the question only
+    EXPECT_EQ(nBoxesDuring, 0);
+    EXPECT_EQ(m_services.m_nSettingsRuns, 0);
+    EXPECT_EQ(m_services.m_thinkTimes.size(), 2u);  // white's and black's, no third
+}
+
+// Quitting during autoplay leaves the loop after the running search, with no message and no
+// further search.
+TEST_F(AutoplayTest, QuittingDuringASearchLeavesTheLoop) {
+    m_services.m_fnOnThinkTimer = [this] {
+        if (m_services.m_nSearches == 3) {
+            m_services.m_fnDuringSearch = [this] { m_services.m_bQuitting = true; };
+        }
+    };
+    m_doc.OnAutoplay();
+    EXPECT_EQ(m_services.m_nSearches, 3);
+    EXPECT_TRUE(m_services.m_boxes.empty());
+    EXPECT_EQ(m_services.m_nQuitPosts, 1);
     EXPECT_FALSE(m_doc.IsBusy());
 }
 
-// While autoplay searches, a second "Autoplay", "Optionen", clicks and the right button reach
-// the document through the search's message dispatch; all are ignored.
-TEST_F(DocTest, CommandsAndClicksDuringAutoplayAreIgnored) {
-    int nThinkTimers = 0;
-    m_services.m_fnOnThinkTimer = [this, &nThinkTimers] {
-        if (++nThinkTimers == 3) {
-            m_services.m_fnDuringSearch = [this] {
-                const Snapshot before = Snap();
-                m_services.m_nSettingsResult = IDOK;
-                m_doc.OnAutoplay();
-                m_doc.OnSettings();
-                m_doc.OnFieldClick(0, 0);
-                m_doc.OnFieldClick(3, 3);
-                m_doc.OnCancelPick();
-                EXPECT_EQ(Snap(), before);
-                EXPECT_EQ(m_services.m_nSettingsRuns, 0);
-            };
-        }
-        if (nThinkTimers == 4) {
-            m_services.m_bQuitting = true;
-        }
-    };
-    m_doc.OnAutoplay();
-    EXPECT_EQ(nThinkTimers, 4);
+TEST_F(DocTest, QuittingDuringTheComputersMoveShowsNothingMore) {
+    m_services.m_fnDuringSearch = [this] { m_services.m_bQuitting = true; };
+    m_doc.OnFieldClick(0, 0);
     EXPECT_TRUE(m_services.m_boxes.empty());
-    EXPECT_EQ(m_services.m_nMaxWaitDepth, 0);
+    EXPECT_EQ(m_services.m_nWaitDepth, 0);
+    EXPECT_FALSE(m_doc.IsBusy());
+    const Snapshot before = Snap();
+    m_doc.OnFieldClick(3, 1);  // nothing more happens once quitting
+    EXPECT_EQ(Snap(), before);
+}
+
+TEST_F(DocTest, SettingsOkCopiesRandomMovesAndCancelRestores) {
+    // Cancel after changing everything: seconds and random come back, statistics never
+    // changed without OK.
+    m_services.m_nSettingsResult = IDCANCEL;
+    m_services.m_fnEditSettings = [](CSettingsDialog& dlg) {
+        dlg.m_dSecondsPerMove = 7;
+        dlg.m_bRandomMoves = 0;
+    };
+    g_bRandomMoves = 1;
+    m_doc.OnSettings();
+    EXPECT_EQ(m_doc.m_dlgSettings.m_dSecondsPerMove, 3.5);
+    EXPECT_EQ(m_doc.m_dlgSettings.m_bRandomMoves, 1);
+    EXPECT_EQ(g_bRandomMoves, 1);
+
+    // OK: the new values stay and the engine's flag follows.
+    m_services.m_nSettingsResult = IDOK;
+    m_services.m_fnEditSettings = [](CSettingsDialog& dlg) {
+        dlg.m_dSecondsPerMove = 0.5;
+        dlg.m_bShowStatistics = 1;
+        dlg.m_bRandomMoves = 0;
+    };
+    m_doc.OnSettings();
+    EXPECT_EQ(m_doc.m_dlgSettings.m_dSecondsPerMove, 0.5);
+    EXPECT_EQ(m_doc.m_dlgSettings.m_bShowStatistics, 1);
+    EXPECT_EQ(g_bRandomMoves, 0);
+    EXPECT_EQ(m_doc.ThinkTime(), 500);
+    EXPECT_EQ(m_services.m_nSettingsRuns, 2);
+}
+
+TEST_F(DocTest, SettingsAreGreyedWhileThinkingAndDuringAutoplayOnly) {
+    for (int nState = STATE_THINKING; nState <= STATE_AUTOPLAY; ++nState) {
+        m_doc.m_nState = nState;
+        const bool bEnabled = nState != STATE_THINKING && nState != STATE_AUTOPLAY;
+        EXPECT_EQ(m_doc.IsSettingsEnabled(), bEnabled) << nState;
+        m_doc.OnSettings();
+        EXPECT_EQ(m_services.m_nSettingsRuns, bEnabled ? 1 : 0) << nState;
+        m_services.m_nSettingsRuns = 0;
+    }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "evaluate.h"
 #include "pelvar_doc.h"
 #include "scripted_services.h"
+#include "test_positions.h"
 
 class DocTest : public ::testing::Test {
 protected:
@@ -24,16 +25,7 @@ protected:
     void SetBoard(std::initializer_list<std::pair<int, int>> white,
                   std::initializer_list<std::pair<int, int>> black, int nWhiteHand, int nBlackHand,
                   int nState) {
-        Position pos;
-        pos.ResetPosition();
-        for (auto [nRow, nCol] : white) {
-            pos.Cell(nRow, nCol) = PLAYER_WHITE;
-        }
-        for (auto [nRow, nCol] : black) {
-            pos.Cell(nRow, nCol) = PLAYER_BLACK;
-        }
-        pos.Hand(PLAYER_WHITE) = nWhiteHand;
-        pos.Hand(PLAYER_BLACK) = nBlackHand;
+        const Position pos = BoardWith(white, black, nWhiteHand, nBlackHand);
         m_doc.m_posCurrent = pos;
         m_doc.m_posPrevious = pos;
         m_doc.m_nState = nState;

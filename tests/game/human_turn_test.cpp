@@ -24,13 +24,28 @@ TEST_F(DocTest, NewDocumentHoldsTheStartAndTheDefaults) {
     EXPECT_EQ(m_doc.ThinkTime(), 3500);
 }
 
-TEST_F(DocTest, ClicksOffTheGridDoNothingInAnyState) {
+// Indices outside 0..6 (the margins, the hand areas) and the off-board squares of the grid
+// (the centre among them) do nothing, whatever the state.
+TEST_F(DocTest, ClicksOffTheGridOrOffTheBoardDoNothingInAnyState) {
     for (int nState = STATE_THINKING; nState <= STATE_AUTOPLAY; ++nState) {
-        SetBoard({{0, 0}, {3, 0}, {6, 0}, {1, 1}}, {{6, 6}, {5, 5}, {4, 4}, {3, 6}}, 0, 0, nState);
+        const int nHand = nState == STATE_PLACE ? 5 : 0;
+        SetBoard({{0, 0}, {3, 0}, {6, 0}, {1, 1}}, {{6, 6}, {5, 5}, {4, 4}, {3, 6}}, nHand, 0,
+                 nState);
         m_doc.m_nSelRow = 0;
         m_doc.m_nSelCol = 0;
         const Snapshot before = Snap();
-        for (auto [nRow, nCol] : {std::pair{-1, 0}, {7, 3}, {3, -5}, {0, 7}, {13, 8}, {-313, 2}}) {
+        for (auto [nRow, nCol] : {std::pair{-1, 0},
+                                  {7, 3},
+                                  {3, -5},
+                                  {0, 7},
+                                  {13, 8},
+                                  {-313, 2},
+                                  {3, 3},
+                                  {0, 1},
+                                  {1, 0},
+                                  {2, 5},
+                                  {6, 4},
+                                  {5, 6}}) {
             m_doc.OnFieldClick(nRow, nCol);
         }
         EXPECT_EQ(Snap(), before) << "state " << nState;

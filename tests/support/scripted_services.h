@@ -47,8 +47,7 @@ public:
     // while the computer thinks (a click, a menu command, the request to quit).
     std::function<void()> m_fnDuringSearch;
 
-    // Runs at every arming of the think timer, that is before every search of the
-    // document, while the board shows the move before it; for runs that count moves.
+    // Runs every time a search's think timer is armed, before the search.
     std::function<void()> m_fnOnThinkTimer;
 
     // Nodes each search may visit before its think timer fires.

@@ -45,8 +45,10 @@ CPelvarApp::~CPelvarApp() {
 }
 
 bool CPelvarApp::InitInstance(const QByteArray& fileName) {
-    // 1. The toolkit's own buttons and dialogs in German.
+    // 1. The name, the launcher entry that docks and task bars match the windows to, and
+    // the toolkit's own buttons and dialogs in German.
     QApplication::setApplicationName(LoadResourceText(AFX_IDS_APP_TITLE));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(DESKTOP_FILE_ID));
     LoadTranslations();
 
     // 2. The recent-file list of the user's settings.

@@ -18,6 +18,10 @@ class CPelvarDoc;
 inline constexpr const char* SETTINGS_ORGANIZATION = "Local AppWizard-Generated Applications";
 inline constexpr const char* SETTINGS_APPLICATION = "Pelvar";
 
+// The id of the installed launcher entry (share/applications/pelvar.desktop), which also
+// names the theme icon.
+inline constexpr const char* DESKTOP_FILE_ID = "pelvar";
+
 // The number of entries of the recent-file list.
 inline constexpr int RECENT_FILE_COUNT = 4;
 
@@ -31,9 +35,10 @@ public:
     CPelvarApp(const CPelvarApp&) = delete;
     CPelvarApp& operator=(const CPelvarApp&) = delete;
 
-    // Start-up, in this order: the toolkit's German translations, the recent-file list from
-    // the settings, the document and the main window, then a new document or, when
-    // fileName is not empty, that file opened like the open command. Returns false when the
+    // Start-up, in this order: the application's name and launcher entry, the toolkit's
+    // German translations, the recent-file list from the settings, the document and the main
+    // window, then a new document or, when fileName is not empty, that file opened like the
+    // open command. Returns false when the
     // file cannot be opened (its error has been shown); the program then ends with a non-zero
     // status. On true the window is shown.
     bool InitInstance(const QByteArray& fileName);

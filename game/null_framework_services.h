@@ -1,4 +1,6 @@
-// Framework services that do nothing, for documents that tests only paint.
+// Framework services that do nothing: for a document without a window, which is only
+// painted or inspected (the board rendering tool, tests). No box is shown (every box
+// answers IDOK), no timer is armed, and the search pumps no messages.
 #pragma once
 
 #include "framework_services.h"

@@ -1,0 +1,132 @@
+#!/bin/sh
+# Builds the Debian package with CPack from a finished build folder into a temporary folder
+# and checks it: the files it installs with their modes, its control fields and dependencies,
+# and, unpacked, the programs, the icons, the launcher entry and the metainfo.
+# Usage: check_package.sh CPACK BUILD_DIR DUMP_IMAGES
+#   CPACK        the cpack program
+#   BUILD_DIR    the build folder with CPackConfig.cmake
+#   DUMP_IMAGES  pelvar-dump-images, which writes the reference pictures of the icons
+set -eu
+
+cpack=$1
+build_dir=$2
+dump_images=$3
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+for tool in dpkg-deb dpkg-shlibdeps file appstreamcli desktop-file-validate; do
+    command -v "$tool" >/dev/null || { echo "FAIL: $tool missing (scripts/deps.sh test)" >&2; exit 1; }
+done
+
+# 1. The package, made as a user makes it.
+if ! "$cpack" -G DEB --config "$build_dir/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1; then
+    cat "$work/cpack.log" >&2
+    echo "FAIL: cpack" >&2
+    exit 1
+fi
+set -- "$work"/out/*.deb
+if [ $# -ne 1 ] || [ ! -f "$1" ]; then
+    echo "FAIL: expected one package, found: $*" >&2
+    exit 1
+fi
+deb=$1
+
+# 2. The packaged program's version, which the package and the metainfo must carry.
+dpkg-deb -x "$deb" "$work/root"
+root=$work/root
+version=$("$root/usr/bin/pelvar" --version | sed -n 's/^Pelvar Version \([0-9.]*\) .*/\1/p')
+[ -n "$version" ] || fail "usr/bin/pelvar --version prints no version"
+arch=$(dpkg --print-architecture)
+[ "$(basename "$deb")" = "pelvar_${version}_${arch}.deb" ] || fail "file name $(basename "$deb")"
+
+# 3. Exactly these files, root's, programs executable and data read-only for others: nothing
+# of the build (libraries, headers, tests) may slip into the package.
+sizes="16 32 48 64 128 256"
+{
+    echo "-rwxr-xr-x root/root ./usr/bin/pelvar"
+    echo "-rwxr-xr-x root/root ./usr/bin/pelvar-engine"
+    echo "-rw-r--r-- root/root ./usr/share/applications/pelvar.desktop"
+    for n in $sizes; do
+        echo "-rw-r--r-- root/root ./usr/share/icons/hicolor/${n}x${n}/apps/pelvar.png"
+    done
+    echo "-rw-r--r-- root/root ./usr/share/metainfo/de.pelvar.Pelvar.metainfo.xml"
+} | LC_ALL=C sort >"$work/expected"
+dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $1, $2, $6 }' | LC_ALL=C sort >"$work/actual"
+if ! diff -u "$work/expected" "$work/actual" >"$work/contents.diff"; then
+    cat "$work/contents.diff" >&2
+    fail "package contents"
+fi
+
+# 4. Control fields.
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = pelvar ] || fail "Package: $(field Package)"
+[ "$(field Version)" = "$version" ] || fail "Version: $(field Version), program $version"
+[ "$(field Architecture)" = "$arch" ] || fail "Architecture: $(field Architecture)"
+[ "$(field Section)" = games ] || fail "Section: $(field Section)"
+field Maintainer | grep -q '^[^<]\+ <[^@>]\+@[^>]\+>$' || fail "Maintainer: $(field Maintainer)"
+[ -n "$(field Description | head -n 1)" ] || fail "no Description"
+
+# The dependencies by name: the linked Qt libraries and runtimes, what Qt loads at run time,
+# and every one of them a package this Debian knows.
+field Depends | tr ',|' '\n\n' | sed 's/(.*)//; s/^ *//; s/ *$//' | sed '/^$/d' >"$work/depends"
+for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins \
+    qt6-translations-l10n; do
+    grep -qx "$package" "$work/depends" || fail "Depends lacks $package: $(field Depends)"
+done
+while read -r package; do
+    dpkg-query -W "$package" >/dev/null 2>&1 || apt-cache show "$package" >/dev/null 2>&1 ||
+        fail "Depends names an unknown package: $package"
+done <"$work/depends"
+
+# 5. The unpacked programs run.
+[ "$("$root/usr/bin/pelvar-engine" perft 1 "........................ 9 9 W")" = "perft 1 24" ] ||
+    fail "usr/bin/pelvar-engine does not count the first placements"
+
+# 6. The icons: each theme size the application icon's pixels at that size (the dump tool
+# writes the same pictures straight from the program's image library).
+"$dump_images" "$work/reference" >/dev/null
+for n in $sizes; do
+    icon=$root/usr/share/icons/hicolor/${n}x${n}/apps/pelvar.png
+    file -b "$icon" | grep -q "^PNG image data, $n x $n, 8-bit/color RGBA" ||
+        fail "icon ${n}x${n}: $(file -b "$icon")"
+    cmp -s "$icon" "$work/reference/application-icon-$n.png" || fail "icon ${n}x${n} pixels"
+done
+for n in 16 32; do
+    cmp -s "$root/usr/share/icons/hicolor/${n}x${n}/apps/pelvar.png" \
+        "$work/reference/icon-128-$n.png" || fail "icon ${n}x${n} is not the resource icon"
+done
+
+# 7. The launcher entry: valid, and its program, icon and categories are the package's.
+desktop=$root/usr/share/applications/pelvar.desktop
+desktop-file-validate "$desktop" >&2 || fail "desktop-file-validate"
+key() { sed -n "s/^$1=//p" "$desktop"; }
+[ "$(key Name)" = Pelvar ] || fail "Name=$(key Name)"
+program=$(key Exec | cut -d ' ' -f 1)
+[ -x "$root/usr/bin/$program" ] || fail "Exec=$(key Exec) names no packaged program"
+[ "$(key Icon)" = pelvar ] || fail "Icon=$(key Icon) is not the theme icon's name"
+case "$(key Categories)" in
+    *Game\;*BoardGame\;*) ;;
+    *) fail "Categories=$(key Categories)" ;;
+esac
+[ "$(key Terminal)" = false ] || fail "Terminal=$(key Terminal)"
+
+# 8. The metainfo: valid in the installed tree (which also finds its launcher entry), and its
+# newest release the package's version.
+appstreamcli validate-tree --no-net --strict "$root" >"$work/appstream.log" 2>&1 || {
+    cat "$work/appstream.log" >&2
+    fail "appstreamcli validate-tree"
+}
+grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/de.pelvar.Pelvar.metainfo.xml" ||
+    fail "metainfo has no release $version"
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures check(s) failed" >&2
+    exit 1
+fi
+echo "package $(basename "$deb") passes"
