@@ -6,7 +6,7 @@
 #include "framework_services.h"
 #include "message_pump.h"
 
-class CNullFrameworkServices final : public CFrameworkServices {
+class CNullFrameworkServices : public CFrameworkServices {
 public:
     int MessageBox(const std::string&, int) override { return IDOK; }
     void UpdateAllViews(int) override {}

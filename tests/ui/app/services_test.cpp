@@ -7,31 +7,13 @@
 
 #include "board_mapping.h"
 #include "main_frame.h"
+#include "paint_counter.h"
 #include "pelvar_app.h"
 #include "pelvar_doc.h"
 #include "pelvar_view.h"
 #include "qt_framework_services.h"
 #include "resource_ids.h"
 #include "test_support.h"
-
-namespace {
-
-// Counts the paints a widget receives.
-class CPaintCounter : public QObject {
-public:
-    explicit CPaintCounter(QWidget* pWidget) { pWidget->installEventFilter(this); }
-    int m_nPaints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* pEvent) override {
-        if (pEvent->type() == QEvent::Paint) {
-            ++m_nPaints;
-        }
-        return false;
-    }
-};
-
-}  // namespace
 
 class CServicesTest : public QObject {
     Q_OBJECT

@@ -14,7 +14,7 @@
 #include <QTimer>
 
 #include "dialog_units.h"
-#include "framework_services.h"
+#include "null_framework_services.h"
 #include "pelvar_doc.h"
 #include "settings_dialog.h"
 #include "settings_window.h"
@@ -59,19 +59,12 @@ void AnswerNextMessageBox(AnsweredBoxes& boxes) {
 
 // Game services that only run the settings dialog: it records what the controls show when
 // the dialog opens and cancels it.
-class CSettingsOnlyServices final : public CFrameworkServices {
+class CSettingsOnlyServices final : public CNullFrameworkServices {
 public:
     QString m_strSeconds;
     bool m_bStatisticsTicked = false;
     bool m_bRandomTicked = false;
 
-    int MessageBox(const std::string&, int) override { return IDOK; }
-    void UpdateAllViews(int) override {}
-    bool HasFirstView() const override { return false; }
-    void PaintFirstViewNow() override {}
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-    void StartThinkTimer(int) override {}
     int DoModalSettings(CSettingsDialog& dlg) override {
         AnswerNextModal<CSettingsWindow>([this](CSettingsWindow* pWindow) {
             m_strSeconds = pWindow->findChild<QLineEdit*>("IDC_SECONDS_PER_MOVE")->text();
@@ -82,11 +75,6 @@ public:
         });
         return RunSettingsDialog(dlg, nullptr);
     }
-    CMessagePump& MessagePump() override { return m_pump; }
-    bool IsQuitting() const override { return false; }
-
-private:
-    CNullMessagePump m_pump;
 };
 
 // The columns in which two renderings of the same size differ: [nLeft, nRight], or

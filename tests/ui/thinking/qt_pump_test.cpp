@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "paint_counter.h"
 #include "position.h"
 #include "progress_text.h"
 #include "qt_message_pump.h"
@@ -30,20 +31,6 @@ public:
     ~CInstalledPump() { SetMessagePump(nullptr); }
     CInstalledPump(const CInstalledPump&) = delete;
     CInstalledPump& operator=(const CInstalledPump&) = delete;
-};
-
-// Counts the paint events of the objects it is installed on.
-class CPaintCounter : public QObject {
-public:
-    int m_nPaints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* pEvent) override {
-        if (pEvent->type() == QEvent::Paint) {
-            ++m_nPaints;
-        }
-        return false;
-    }
 };
 
 // One peek that says yes, one pump that serves the whole queue, then a peek that says no so
@@ -118,17 +105,14 @@ TEST(QtSearchPump, WindowStaysAliveDuringSearch) {
     CQtSearchPump pump;
     CInstalledPump installed(pump.Pump());
     CThinkTimer timer;
-    CPaintCounter paints;
-    CPaintCounter menuPaints;
-
     QWidget window;
     window.resize(200, 150);
-    window.installEventFilter(&paints);
+    CPaintCounter paints(&window);
     window.show();
     QMenu menu(&window);
     menu.addAction(QStringLiteral("&Autoplay"));
     menu.addAction(QStringLiteral("&Optionen"));
-    menu.installEventFilter(&menuPaints);
+    CPaintCounter menuPaints(&menu);
     ASSERT_TRUE(ServeEventsUntil([&] { return paints.m_nPaints > 0; }, 1000));
 
     int nTicks = 0;
