@@ -57,8 +57,6 @@ void CPelvarView::paintEvent(QPaintEvent* pEvent) {
         painter.fillRect(pEvent->rect(), palette().color(QPalette::Base));
     }
     OnDraw(painter);
-    painter.end();
-    UpdateCursor();
 }
 
 void CPelvarView::resizeEvent(QResizeEvent* pEvent) {

@@ -1,6 +1,8 @@
 #include "qt_framework_services.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 
 #include "main_frame.h"
 #include "pelvar_view.h"
@@ -58,6 +60,28 @@ int MessageBoxAnswer(int nType, QMessageBox::StandardButton button) {
     }
 }
 
+namespace {
+
+// Keeps a Yes/No box open until one of its two buttons is chosen: Escape and the window's
+// close button do nothing, as neither is an answer to the question. (The toolkit would
+// otherwise take them for No, and No to the capture refusal gives the capture up for good.)
+class CAnswerRequiredFilter final : public QObject {
+protected:
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override {
+        if (pEvent->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(pEvent)->matches(QKeySequence::Cancel)) {
+            return true;
+        }
+        if (pEvent->type() == QEvent::Close) {
+            pEvent->ignore();
+            return true;
+        }
+        return QObject::eventFilter(pWatched, pEvent);
+    }
+};
+
+}  // namespace
+
 CQtFrameworkServices::CQtFrameworkServices() : m_searchPump([this] { return m_bQuitting; }) {}
 
 CQtFrameworkServices::~CQtFrameworkServices() {
@@ -78,6 +102,10 @@ int CQtFrameworkServices::MessageBox(const std::string& strText, int nType) {
     QMessageBox box(MessageBoxIcon(nType), LoadResourceText(AFX_IDS_APP_TITLE),
                     QString::fromStdString(strText), MessageBoxButtons(nType), pOwner);
     box.setTextFormat(Qt::PlainText);
+    CAnswerRequiredFilter answerRequired;
+    if ((nType & MB_TYPEMASK) == MB_YESNO) {
+        box.installEventFilter(&answerRequired);
+    }
     box.exec();
     return MessageBoxAnswer(nType, box.standardButton(box.clickedButton()));
 }

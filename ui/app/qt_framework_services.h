@@ -27,7 +27,8 @@ QMessageBox::Icon MessageBoxIcon(int nType);
 QMessageBox::StandardButtons MessageBoxButtons(int nType);
 
 // The answer to report for the button that closed a box of style nType; a box closed without
-// a button (Escape, the quit of the application) answers No, Cancel or OK by its style.
+// a button answers No, Cancel or OK by its style. A Yes/No box closes without a button only
+// when the application quits under it: Escape and the close button do not close it.
 int MessageBoxAnswer(int nType, QMessageBox::StandardButton button);
 
 class CQtFrameworkServices final : public CFrameworkServices {

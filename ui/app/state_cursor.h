@@ -12,6 +12,5 @@ bool ShowsWaitCursor(int nState);
 // cursor is not changed.
 int CursorIdForState(int nState);
 
-// The cursor of resource nId (106 to 110). Until the cursor images are wired in this is the
-// arrow.
+// The cursor of resource nId (106 to 110), drawn from the cursor resources.
 QCursor StateCursor(int nId);
