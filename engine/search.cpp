@@ -8,7 +8,7 @@
 
 int g_bSearchRunning = 1;
 int g_nSearchDepth = 0;
-int g_nNodeCount = 0;
+std::int64_t g_nNodeCount = 0;
 
 namespace {
 
@@ -37,7 +37,7 @@ int AlphaBeta(const Position& pos, int nDepth, int bMaximising, int nAlpha, int 
     }
 
     // 2, 3. Count the node; all but every PUMP_PERIOD-th node serve the message queue.
-    const int nNode = g_nNodeCount++;
+    const std::int64_t nNode = g_nNodeCount++;
     if (nNode % PUMP_PERIOD != 0) {
         ServeMessages();
     }

@@ -2,6 +2,8 @@
 // bounded by a think timer that clears g_bSearchRunning.
 #pragma once
 
+#include <cstdint>
+
 #include "evaluate.h"
 #include "position.h"
 
@@ -24,8 +26,10 @@ extern int g_bSearchRunning;
 // Depth of the iteration in progress; after a search that the timer ended, one more than
 // the last completed iteration.
 extern int g_nSearchDepth;
-// AlphaBeta calls made while g_bSearchRunning was set in the current FindBestMove.
-extern int g_nNodeCount;
+// AlphaBeta calls made while g_bSearchRunning was set in the current FindBestMove. 64 bits
+// wide: at ten million nodes a second a 32-bit count would overflow after about three and a
+// half minutes, well within the longest think time of an hour.
+extern std::int64_t g_nNodeCount;
 
 // Told about every completed iteration of FindBestMove, for tools and tests. It may clear
 // g_bSearchRunning, which ends the search exactly as if the think timer had fired then.

@@ -1,5 +1,6 @@
 #include <cstdint>
 #include <functional>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -143,6 +144,28 @@ TEST_F(SearchTest, DeterministicWithoutRandomTerm) {
     FindBestMove(pos, PLAYER_WHITE, &stopOne);
     EXPECT_EQ(pos.Cell(3, 1), PLAYER_WHITE);
     EXPECT_EQ(stopOne.m_nLastScore, 40);
+}
+
+// An hour's search counts past the 32-bit range: the count goes on, and the nodes that skip
+// the message queue stay every PUMP_PERIOD-th.
+TEST_F(SearchTest, NodeCountRunsPastTheIntRange) {
+    Position pos;
+    pos.ResetPosition();
+    const auto countFrom = [&](std::int64_t nStart) {
+        m_pump.m_nPeeks = 0;
+        g_bSearchRunning = 1;
+        g_nNodeCount = nStart;
+        const int nScore = AlphaBeta(pos, 5, 1, -SEARCH_INFINITY, SEARCH_INFINITY, PLAYER_WHITE);
+        return std::tuple(nScore, g_nNodeCount - nStart, m_pump.m_nPeeks);
+    };
+    const auto [nScore, nNodes, nPeeks] = countFrom(0);
+    ASSERT_GT(nNodes, 2 * PUMP_PERIOD);
+    // A multiple of PUMP_PERIOD a few thousand nodes below the limit, so that the same nodes
+    // skip the queue as from 0.
+    const std::int64_t nStart = (INT32_MAX / PUMP_PERIOD) * PUMP_PERIOD;
+    ASSERT_LT(INT32_MAX - nStart, nNodes);
+    EXPECT_EQ(countFrom(nStart), std::tuple(nScore, nNodes, nPeeks));
+    EXPECT_GT(g_nNodeCount, INT32_MAX);
 }
 
 TEST_F(SearchTest, DecidedNodesPreferTheQuickestWin) {

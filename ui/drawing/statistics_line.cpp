@@ -5,12 +5,13 @@
 #include "evaluate.h"
 #include "search.h"
 
-std::string FormatStatisticsLine(int nDepth, int nNodes, int nBlackScore, int nWhiteScore) {
+std::string FormatStatisticsLine(int nDepth, std::int64_t nNodes, int nBlackScore,
+                                 int nWhiteScore) {
     // The blanks belong to the format, as on the original line.
     char szLine[128];
     std::snprintf(szLine, sizeof szLine,
-                  "Hz: %d, Pos: %d, BS: %d, BW: %d                              ", nDepth, nNodes,
-                  nBlackScore, nWhiteScore);
+                  "Hz: %d, Pos: %lld, BS: %d, BW: %d                              ", nDepth,
+                  static_cast<long long>(nNodes), nBlackScore, nWhiteScore);
     return szLine;
 }
 

@@ -1,6 +1,7 @@
 // The optional line of search statistics above the board.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 struct Position;
@@ -8,7 +9,7 @@ struct Position;
 // "Hz: %d, Pos: %d, BS: %d, BW: %d" filled in order with nDepth, nNodes, nBlackScore and
 // nWhiteScore, followed by exactly 30 blanks that overpaint the end of a longer line from an
 // earlier paint.
-std::string FormatStatisticsLine(int nDepth, int nNodes, int nBlackScore, int nWhiteScore);
+std::string FormatStatisticsLine(int nDepth, std::int64_t nNodes, int nBlackScore, int nWhiteScore);
 
 // The line for pos as the board shows it: the depth of the last completed search iteration
 // (g_nSearchDepth - 1), the node count, and the evaluation of pos for black and for white.

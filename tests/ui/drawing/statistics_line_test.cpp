@@ -15,6 +15,9 @@ private slots:
         QCOMPARE(FormatStatisticsLine(-1, 0, 0, 0), "Hz: -1, Pos: 0, BS: 0, BW: 0" + strBlanks);
         QCOMPARE(FormatStatisticsLine(7, 1234567, -1000000, 1000000),
                  "Hz: 7, Pos: 1234567, BS: -1000000, BW: 1000000" + strBlanks);
+        // A count past the 32-bit range, as an hour's think time reaches.
+        QCOMPARE(FormatStatisticsLine(30, 40'000'000'000, 5, -5),
+                 "Hz: 30, Pos: 40000000000, BS: 5, BW: -5" + strBlanks);
     }
 
     // Before any search the line starts with -1 and 0; with random moves on, white's score
