@@ -21,6 +21,12 @@ std::optional<double> ParseSeconds(std::string_view text) {
             c = '.';
         }
     }
+    // A plus sign before the number is allowed, as in every number a user types; from_chars
+    // takes only a minus.
+    if (normalised.size() > 1 && normalised.front() == '+' &&
+        normalised.find_first_of("0123456789.") == 1) {
+        normalised.erase(0, 1);
+    }
     // Digits, one separator and an optional exponent only: from_chars alone would also
     // take "nan", "inf" and hexadecimal forms.
     if (normalised.empty() ||

@@ -127,7 +127,7 @@ TEST_F(SearchTest, DeterministicWithoutRandomTerm) {
     first.ResetPosition();
     CStopAfter stop(2);
     FindBestMove(first, PLAYER_WHITE, &stop);
-    const int nNodes = g_nNodeCount;
+    const std::int64_t nNodes = g_nNodeCount;
     for (int i = 0; i < 3; ++i) {
         Position again;
         again.ResetPosition();
@@ -225,7 +225,7 @@ TEST_F(SearchTest, EveryTenThousandthNodeSkipsThePump) {
     pos.ResetPosition();
     CStopAfter stop(5);
     FindBestMove(pos, PLAYER_WHITE, &stop);
-    const int nNodes = g_nNodeCount;
+    const std::int64_t nNodes = g_nNodeCount;
     ASSERT_GT(nNodes, 3 * PUMP_PERIOD);
     EXPECT_EQ(m_pump.m_nPeeks, nNodes - (nNodes + PUMP_PERIOD - 1) / PUMP_PERIOD);
 }

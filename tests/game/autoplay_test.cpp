@@ -132,7 +132,7 @@ TEST_F(AutoplayTest, SecondAutoplayDuringASearchIsRefused) {
     m_services.m_fnDuringSearch = [this, &nBoxesDuring] {
         EXPECT_FALSE(m_doc.IsAutoplayEnabled());
         EXPECT_FALSE(m_doc.IsSettingsEnabled());
-        const int nNodes = g_nNodeCount;
+        const std::int64_t nNodes = g_nNodeCount;
         const int nDepth = g_nSearchDepth;
         m_doc.OnAutoplay();
         m_doc.OnSettings();

@@ -166,6 +166,8 @@ private slots:
         QTest::newRow("upper bound") << "3600" << 3600.0;
         QTest::newRow("comma") << "3,5" << 3.5;
         QTest::newRow("blanks around") << "  2.25  " << 2.25;
+        QTest::newRow("plus sign") << "+5" << 5.0;
+        QTest::newRow("exponent") << "1e3" << 1000.0;
     }
 
     void acceptedSeconds() {
@@ -197,6 +199,8 @@ private slots:
         QTest::newRow("empty") << "" << nNotANumber;
         QTest::newRow("nan") << "nan" << nNotANumber;
         QTest::newRow("inf") << "inf" << nNotANumber;
+        QTest::newRow("two signs") << "+-5" << nNotANumber;
+        QTest::newRow("sign alone") << "+" << nNotANumber;
     }
 
     // A refused value keeps the dialog open with the field focused and selected and leaves
