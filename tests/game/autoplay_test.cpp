@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "doc_fixture.h"
+#include "position_checks.h"
 #include "search.h"
+#include "turn_check.h"
 
 namespace {
 
@@ -17,13 +19,28 @@ protected:
         };
     }
 
-    // Checks what every paint inside the loop shows: autoplay's state, the markers of the
-    // move just made (m_posPrevious one move behind), stones on board and in hand plus the
-    // captured ones making nine a side.
+    // Checks what every paint inside the loop shows (all paints but the first, the start,
+    // and the last, the fresh game): autoplay's state, one legal turn of the marker side from
+    // m_posPrevious to m_posCurrent, m_posPrevious equal to the position the paint before
+    // showed, and, for each side, stones on board and in hand plus those the opponent has
+    // captured making nine.
     void ExpectPaintsConsistent() const {
-        for (const auto& paint : m_services.m_paints) {
+        const auto& paints = m_services.m_paints;
+        int anCaptured[3] = {0, 0, 0};
+        for (std::size_t i = 1; i + 1 < paints.size(); ++i) {
+            const auto& paint = paints[i];
+            EXPECT_EQ(paint.nState, STATE_AUTOPLAY) << "paint " << i;
+            EXPECT_EQ(PositionFault(paint.posCurrent), "") << "paint " << i;
+            EXPECT_EQ(paint.posPrevious, paints[i - 1].posCurrent) << "paint " << i;
+            TurnChange change;
+            ASSERT_EQ(ReadTurn(paint.posPrevious, paint.posCurrent, paint.nMarkerSide, change), "")
+                << "paint " << i;
+            if (change.nCaptured >= 0) {
+                ++anCaptured[Opponent(paint.nMarkerSide)];
+            }
             for (int nSide : {PLAYER_BLACK, PLAYER_WHITE}) {
-                EXPECT_LE(paint.posCurrent.CountStones(nSide), 9);
+                EXPECT_EQ(paint.posCurrent.CountStones(nSide) + anCaptured[nSide], 9)
+                    << "paint " << i << ", side " << nSide;
             }
         }
     }
@@ -123,6 +140,60 @@ TEST_P(AutoplayGameTest, PlaysAGameToItsEnd) {
 INSTANTIATE_TEST_SUITE_P(BothWinners, AutoplayGameTest,
                          ::testing::Values(AutoplayGame{700, "Weiss gewinnt!", PLAYER_WHITE},
                                            AutoplayGame{1500, "Schwarz gewinnt!", PLAYER_BLACK}));
+
+// A side without a move ends autoplay with the computer's "no move" message, white's (ending
+// at its own turn, before anything of its move is shown) as black's (after white's move is
+// shown). The position is swapped for a blocked one as the search of that side is armed.
+struct BlockedSide {
+    int nSide;
+    int nArming;  // which arming of the think timer the position is swapped at
+};
+
+class AutoplayBlockedTest : public AutoplayTest,
+                            public ::testing::WithParamInterface<BlockedSide> {};
+
+TEST_P(AutoplayBlockedTest, SideWithoutAMoveEndsTheGame) {
+    const BlockedSide blocked = GetParam();
+    // Five stones of the blocked side hemmed in by five of the other, nothing in hand.
+    const std::initializer_list<std::pair<int, int>> hemmed = {
+        {0, 0}, {0, 3}, {0, 6}, {3, 0}, {3, 6}};
+    const std::initializer_list<std::pair<int, int>> hemming = {
+        {1, 3}, {3, 1}, {6, 0}, {3, 5}, {6, 6}};
+    const Position posBlocked =
+        blocked.nSide == PLAYER_WHITE ? BoardWith(hemmed, hemming) : BoardWith(hemming, hemmed);
+    std::size_t nPaintsAtSwap = 0;
+    m_services.m_fnOnThinkTimer = [&] {
+        if (m_services.m_nSearches == blocked.nArming) {
+            m_doc.m_posCurrent = posBlocked;
+            nPaintsAtSwap = m_services.m_paints.size();
+        } else if (m_services.m_nSearches > blocked.nArming) {
+            m_services.m_bQuitting = true;
+        }
+    };
+    m_doc.OnAutoplay();
+    ASSERT_FALSE(m_services.m_bQuitting);
+    ASSERT_EQ(m_services.m_boxes.size(), 1u);
+    const auto& box = m_services.m_boxes[0];
+    EXPECT_EQ(box.strText, "Ich kann mich nicht mehr bewegen!\nLass mal neu anfangen.");
+    EXPECT_EQ(box.nType, MB_OK);
+    EXPECT_EQ(box.posCurrent, posBlocked);  // the search left the position alone
+    // Nothing was painted between the swap and the message; after it, the fresh game.
+    EXPECT_EQ(m_services.m_paints.size(), nPaintsAtSwap + 1);
+    EXPECT_EQ(m_services.m_paints.back().posCurrent, StartPosition());
+    if (blocked.nSide == PLAYER_BLACK) {
+        // White's move is the last one shown.
+        EXPECT_EQ(m_services.m_paints[nPaintsAtSwap - 1].nMarkerSide, PLAYER_WHITE);
+        EXPECT_EQ(m_services.m_paints[nPaintsAtSwap - 1].posCurrent.Hand(PLAYER_WHITE), 8);
+    }
+    EXPECT_EQ(m_doc.m_nState, STATE_PLACE);
+    EXPECT_EQ(m_doc.m_nMarkerSide, PLAYER_BLACK);
+    EXPECT_EQ(m_doc.m_posCurrent, StartPosition());
+    EXPECT_EQ(m_doc.m_posPrevious, StartPosition());
+}
+
+INSTANTIATE_TEST_SUITE_P(WhiteAndBlack, AutoplayBlockedTest,
+                         ::testing::Values(BlockedSide{PLAYER_WHITE, 1},
+                                           BlockedSide{PLAYER_BLACK, 2}));
 
 // Choosing "&Autoplay" again while a search runs must not start a second search inside the
 // first: the command is greyed and refused, and the first search goes on undisturbed.
