@@ -58,25 +58,17 @@ awk -v t="$reply" 'BEGIN { exit !(t >= 3.0 && t <= 9.0) }' ||
 # 4. Options by keyboard: Alt+E opens "&Einstellungen", o chooses "&Optionen"; the focus
 # starts on OK, two tabs reach the seconds field, which selects its text; Enter is OK.
 e2e_keys alt+e o
-start=$(e2e_now)
-until xdotool search --onlyvisible --name '^Spieleinstellungen$' >/dev/null 2>&1; do
-    awk -v t="$(e2e_elapsed "$start")" 'BEGIN { exit !(t > 10) }' &&
-        e2e_fail "the options dialog did not open"
-    sleep 0.1
-done
-dialog=$(xdotool search --onlyvisible --name '^Spieleinstellungen$' | head -n 1)
+main_window=$E2E_WINDOW
+e2e_wait_window Spieleinstellungen 10
+dialog=$E2E_WINDOW
+E2E_WINDOW=$main_window
 e2e_shot options >/dev/null
 xdotool windowfocus "$dialog" 2>/dev/null
 xdotool key --clearmodifiers Tab Tab ctrl+a
 xdotool type --delay 50 "0.5"
 e2e_shot options-typed >/dev/null
 xdotool key --clearmodifiers Return
-start=$(e2e_now)
-while xdotool search --onlyvisible --name '^Spieleinstellungen$' >/dev/null 2>&1; do
-    awk -v t="$(e2e_elapsed "$start")" 'BEGIN { exit !(t > 10) }' &&
-        e2e_fail "the options dialog did not close on Enter"
-    sleep 0.1
-done
+e2e_wait_window_gone Spieleinstellungen 10
 e2e_log "0.5 seconds set"
 
 # 5. The next move: the first empty point of a few far from a7; black answers within the

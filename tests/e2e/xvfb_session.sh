@@ -125,6 +125,16 @@ e2e_wait_window() {
     done
 }
 
+# e2e_wait_window_gone TITLE SECONDS: waits until no visible window has that exact title.
+e2e_wait_window_gone() {
+    start=$(e2e_now)
+    while xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; do
+        awk -v t="$(e2e_elapsed "$start")" -v m="$2" 'BEGIN { exit !(t > m) }' &&
+            e2e_fail "the window \"$1\" did not close within $2 s"
+        sleep 0.1
+    done
+}
+
 # e2e_shot NAME: a screenshot of the whole screen; prints its file name. The files are
 # numbered in the order taken (the function runs in command substitutions, so the number
 # comes from the folder, not from a variable).

@@ -32,19 +32,6 @@ constexpr std::size_t MAX_CHILDREN = 4096;
 constexpr int SEARCH_DEPTH = 3;
 constexpr int SEARCH_NODE_CAP = 4000;
 
-// Points in reading order of the board (column-major cells).
-std::vector<int> ReadingOrder() {
-    std::vector<int> cells;
-    for (int nCol = 0; nCol < GRID_SIZE; ++nCol) {
-        for (int nRow = 0; nRow < GRID_SIZE; ++nRow) {
-            if (BOARD_TEMPLATE[CellIndex(nRow, nCol)] != CELL_OFFBOARD) {
-                cells.push_back(CellIndex(nRow, nCol));
-            }
-        }
-    }
-    return cells;
-}
-
 // The position in the engine command's text form, quoted. Appended piece by piece: one
 // concatenation chain trips a false -Wrestrict of g++ 12.
 std::string Describe(const Position& pos, int nSide) {
@@ -250,7 +237,7 @@ void CheckSearch(const Position& pos, int nSide, const std::vector<Position>& ch
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize) {
-    static const std::vector<int> READING_ORDER = ReadingOrder();
+    static const std::vector<int> READING_ORDER = ColumnMajorPoints();
     CFuzzBytes bytes(pData, nSize);
 
     Position pos;

@@ -3,9 +3,6 @@
 #include "position_checks.h"
 #include "search_node.h"
 
-namespace {
-
-// The 24 board points in column-major order (column outer, row inner).
 std::vector<int> ColumnMajorPoints() {
     std::vector<int> points;
     for (int nCol = 0; nCol < GRID_SIZE; ++nCol) {
@@ -17,6 +14,8 @@ std::vector<int> ColumnMajorPoints() {
     }
     return points;
 }
+
+namespace {
 
 bool IsSlide(int nFrom, int nTo) {
     for (int nDirection = DIRECTION_LEFT; nDirection <= DIRECTION_UP; ++nDirection) {

@@ -14,6 +14,10 @@ struct TurnChange {
     int nCaptured = -1;  // cell of the opposing stone taken; -1 for none
 };
 
+// The 24 board points in column-major order (column outer, row inner): the generator's
+// order, and the reading order of the board in the engine command's text form.
+std::vector<int> ColumnMajorPoints();
+
 // The kind of turn nSide makes in pos: MOVE_PLACE while it holds a stone in hand, else
 // MOVE_JUMP with exactly three stones on the board, else MOVE_SLIDE.
 int TurnKind(const Position& pos, int nSide);
