@@ -169,7 +169,7 @@ e2e_point_y() {
     echo $((BOARD_Y + (53125 * ($1 + 1) + 500) / 1000))
 }
 
-# The 24 board points as "row,col", in reading order of the board.
+# The 24 board points as "row,col" (row from the x axis, column from the y axis), row by row.
 E2E_POINTS="0,0 0,3 0,6 1,1 1,3 1,5 2,2 2,3 2,4 3,0 3,1 3,2 4,2 4,3 4,4 5,1 5,3 5,5 6,0 6,3 6,6
 3,4 3,5 3,6"
 

@@ -1,3 +1,5 @@
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include "doc_fixture.h"
@@ -66,16 +68,26 @@ TEST_F(AutoplayTest, StartsWithoutQuestionRightAfterTheStart) {
 }
 
 TEST_F(AutoplayTest, QuestionAnsweredNoLeavesTheGameAlone) {
+    // In the placing phase, and with a stone picked in the sliding phase.
+    const auto answerNo = [this] {
+        const Snapshot before = Snap();
+        const std::size_t nBoxes = m_services.m_boxes.size();
+        m_services.m_answers = {IDNO};
+        m_doc.OnAutoplay();
+        ASSERT_EQ(m_services.m_boxes.size(), nBoxes + 1);
+        EXPECT_EQ(m_services.m_boxes.back().strText, "Wollen Sie das aktuelle Spiel abbrechen?");
+        EXPECT_EQ(m_services.m_boxes.back().nType, 36);
+        Snapshot after = Snap();
+        after.nBoxes = before.nBoxes;
+        EXPECT_EQ(after, before);
+    };
     m_doc.OnFieldClick(0, 0);  // a stone each side
-    const Snapshot before = Snap();
-    m_services.m_answers = {IDNO};
-    m_doc.OnAutoplay();
-    ASSERT_EQ(m_services.m_boxes.size(), 1u);
-    EXPECT_EQ(m_services.m_boxes[0].strText, "Wollen Sie das aktuelle Spiel abbrechen?");
-    EXPECT_EQ(m_services.m_boxes[0].nType, 36);
-    Snapshot after = Snap();
-    after.nBoxes = before.nBoxes;
-    EXPECT_EQ(after, before);
+    answerNo();
+    SetBoard({{0, 0}, {3, 0}, {1, 3}, {5, 3}}, {{6, 6}, {3, 6}, {1, 5}, {5, 5}}, 0, 0,
+             STATE_SELECT_SLIDE);
+    m_doc.OnFieldClick(1, 3);
+    ASSERT_EQ(m_doc.m_nState, STATE_SLIDE_TARGET);
+    answerNo();
 }
 
 TEST_F(AutoplayTest, QuestionIsAskedInTheSlidingPhaseAndYesStartsAFreshGame) {
@@ -139,7 +151,11 @@ TEST_P(AutoplayGameTest, PlaysAGameToItsEnd) {
 
 INSTANTIATE_TEST_SUITE_P(BothWinners, AutoplayGameTest,
                          ::testing::Values(AutoplayGame{700, "Weiss gewinnt!", PLAYER_WHITE},
-                                           AutoplayGame{1500, "Schwarz gewinnt!", PLAYER_BLACK}));
+                                           AutoplayGame{1500, "Schwarz gewinnt!", PLAYER_BLACK}),
+                         [](const auto& test) {
+                             return std::string(test.param.nWinner == PLAYER_WHITE ? "WhiteWins"
+                                                                                   : "BlackWins");
+                         });
 
 // A side without a move ends autoplay with the computer's "no move" message, white's (ending
 // at its own turn, before anything of its move is shown) as black's (after white's move is
@@ -193,7 +209,11 @@ TEST_P(AutoplayBlockedTest, SideWithoutAMoveEndsTheGame) {
 
 INSTANTIATE_TEST_SUITE_P(WhiteAndBlack, AutoplayBlockedTest,
                          ::testing::Values(BlockedSide{PLAYER_WHITE, 1},
-                                           BlockedSide{PLAYER_BLACK, 2}));
+                                           BlockedSide{PLAYER_BLACK, 2}),
+                         [](const auto& test) {
+                             return std::string(test.param.nSide == PLAYER_WHITE ? "WhiteBlocked"
+                                                                                 : "BlackBlocked");
+                         });
 
 // Choosing "&Autoplay" again while a search runs must not start a second search inside the
 // first: the command is greyed and refused, and the first search goes on undisturbed.

@@ -171,8 +171,10 @@ protected:
 };
 
 TEST_F(SlideTest, PickRefuseCancelRepickAndSlide) {
+    const Snapshot unpicked = Snap();
     m_doc.OnFieldClick(6, 6);  // a black stone is not picked
-    EXPECT_EQ(m_doc.m_nState, STATE_SELECT_SLIDE);
+    m_doc.OnFieldClick(6, 0);  // nor an empty point
+    EXPECT_EQ(Snap(), unpicked);
     m_doc.OnFieldClick(0, 0);
     EXPECT_EQ(m_doc.m_nState, STATE_SLIDE_TARGET);
     EXPECT_EQ(m_doc.m_nSelRow, 0);

@@ -86,8 +86,9 @@ void CPelvarViewTest::leftClickPicksTheSquareUnderTheMouse() {
 }
 
 void CPelvarViewTest::clicksOffTheBoardAreNotClamped() {
-    // White stones stand on (6,0) and (0,0): a click beyond the board's last grid line or in
-    // the margin before the first must not be taken for them.
+    // White stones stand on (6,0), (0,0) and, for this test, (0,6): a click beyond the
+    // board's last grid line or in the margin before the first must not be taken for them.
+    Doc().m_posCurrent.Cell(0, 6) = PLAYER_WHITE;
     const QList<QPoint> points = {
         QPoint(LogicalToDeviceX(GridCoordinate(7)), SquareCentre(6, 0).y()),   // row 7
         QPoint(LogicalToDeviceX(GridCoordinate(8)), SquareCentre(6, 0).y()),   // white's hand
