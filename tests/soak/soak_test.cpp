@@ -16,9 +16,8 @@
 
 #include "evaluate.h"
 #include "pelvar_doc.h"
-#include "position_checks.h"
 #include "scripted_services.h"
-#include "turn_check.h"
+#include "stone_ledger.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define PELVAR_SOAK_UNDER_ASAN 1
@@ -65,44 +64,6 @@ long ResidentKilobytes() {
     }
     return -1;
 }
-
-// Follows one game from position to position and keeps the count of the stones each side
-// has lost by captures the rules allowed.
-class CStoneLedger {
-public:
-    void NewGame(const Position& posStart) {
-        m_posLast = posStart;
-        m_anCaptured[PLAYER_BLACK] = 0;
-        m_anCaptured[PLAYER_WHITE] = 0;
-    }
-
-    // pos follows the last position by a turn of nMover, or equals it when the search made
-    // no move. Returns "" or what is wrong; counts the turn in nTurns.
-    std::string Observe(const Position& pos, int nMover, long& nTurns) {
-        std::string strFault = PositionFault(pos);
-        if (strFault.empty() && !(pos == m_posLast)) {
-            ++nTurns;
-            TurnChange change;
-            strFault = ReadTurn(m_posLast, pos, nMover, change);
-            if (change.nCaptured >= 0) {
-                ++m_anCaptured[Opponent(nMover)];
-            }
-        }
-        for (int nSide : {PLAYER_WHITE, PLAYER_BLACK}) {
-            const int nTotal = StonesOnBoard(pos, nSide) + pos.Hand(nSide) + m_anCaptured[nSide];
-            if (strFault.empty() && nTotal != STONES_PER_SIDE) {
-                strFault = std::string(nSide == PLAYER_WHITE ? "white" : "black") +
-                           ": board + hand + captured = " + std::to_string(nTotal);
-            }
-        }
-        m_posLast = pos;
-        return strFault;
-    }
-
-private:
-    Position m_posLast{};
-    int m_anCaptured[3] = {0, 0, 0};
-};
 
 struct SoakTally {
     long nMoves = 0;

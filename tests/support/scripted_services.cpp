@@ -4,14 +4,7 @@
 #include "search.h"
 
 int CScriptedServices::MessageBox(const std::string& strText, int nType) {
-    ShownBox box{strText, nType, -1, {}, {}, 0};
-    if (m_pDoc) {
-        box.nState = m_pDoc->m_nState;
-        box.posCurrent = m_pDoc->m_posCurrent;
-        box.posPrevious = m_pDoc->m_posPrevious;
-        box.nMarkerSide = m_pDoc->m_nMarkerSide;
-    }
-    m_boxes.push_back(box);
+    m_boxes.push_back({Shown(), strText, nType});
     if (m_fnDuringBox) {
         m_fnDuringBox();
     }
@@ -32,9 +25,15 @@ void CScriptedServices::UpdateAllViews(int) {
 
 void CScriptedServices::PaintFirstViewNow() {
     if (m_pDoc) {
-        m_paints.push_back(
-            {m_pDoc->m_nState, m_pDoc->m_posCurrent, m_pDoc->m_posPrevious, m_pDoc->m_nMarkerSide});
+        m_paints.push_back(Shown());
     }
+}
+
+CScriptedServices::Paint CScriptedServices::Shown() const {
+    if (m_pDoc == nullptr) {
+        return {};
+    }
+    return {m_pDoc->m_nState, m_pDoc->m_posCurrent, m_pDoc->m_posPrevious, m_pDoc->m_nMarkerSide};
 }
 
 void CScriptedServices::BeginWaitCursor() {

@@ -15,22 +15,18 @@ class CPelvarDoc;
 
 class CScriptedServices final : public CFrameworkServices, private CMessagePump {
 public:
-    // A message box as it was shown, with the document's state at that moment.
-    struct ShownBox {
-        std::string strText;
-        int nType;
-        int nState;
-        Position posCurrent;
-        Position posPrevious;
-        int nMarkerSide;
-    };
-
     // A repaint of the first view, with what it would have shown.
     struct Paint {
-        int nState;
-        Position posCurrent;
-        Position posPrevious;
-        int nMarkerSide;
+        int nState = -1;
+        Position posCurrent{};
+        Position posPrevious{};
+        int nMarkerSide = 0;
+    };
+
+    // A message box as it was shown, with the document's state at that moment.
+    struct ShownBox : Paint {
+        std::string strText;
+        int nType = 0;
     };
 
     // The document whose state boxes and paints record; set it after constructing both.
@@ -88,6 +84,8 @@ private:
     void PostQuitMessage(int) override { ++m_nQuitPosts; }
 
     bool TimerDue() const;
+    // What the document shows now; the defaults without a document.
+    Paint Shown() const;
 
     bool m_bTimerArmed = false;
     bool m_bTimerFired = false;

@@ -40,15 +40,6 @@ FileError ErrorOfFileType(mode_t nMode) {
     return S_ISREG(nMode) ? FileError::None : FileError::NotRegular;
 }
 
-// Closes nFd; a failing close is an error of the operation.
-FileError CloseFile(int nFd, FileError eSoFar) {
-    const int nResult = ::close(nFd);
-    if (eSoFar == FileError::None && nResult != 0) {
-        return ErrorOfErrno(errno);
-    }
-    return eSoFar;
-}
-
 // Opens nativePath with nFlags (O_NONBLOCK is added) and checks that what was opened is a
 // regular file; the type of the name is checked first, so that no FIFO or device is ever
 // opened. On success *pFd holds the open descriptor.
@@ -85,6 +76,17 @@ FileError OpenRegularFile(const QByteArray& nativePath, int nFlags, int* pFd) {
     return FileError::None;
 }
 
+// Opens nativePath as OpenRegularFile does and closes it again; a failing close is an error
+// of the operation.
+FileError OpenAndClose(const QByteArray& nativePath, int nFlags) {
+    int nFd = -1;
+    const FileError eError = OpenRegularFile(nativePath, nFlags, &nFd);
+    if (eError != FileError::None) {
+        return eError;
+    }
+    return ::close(nFd) == 0 ? FileError::None : ErrorOfErrno(errno);
+}
+
 QString Reason(FileError eError, bool bSaving) {
     switch (eError) {
         case FileError::None:
@@ -112,15 +114,11 @@ QString Reason(FileError eError, bool bSaving) {
 }  // namespace
 
 FileError OpenDocumentFileForReading(const QByteArray& nativePath) {
-    int nFd = -1;
-    const FileError eError = OpenRegularFile(nativePath, O_RDONLY, &nFd);
-    return eError == FileError::None ? CloseFile(nFd, eError) : eError;
+    return OpenAndClose(nativePath, O_RDONLY);
 }
 
 FileError WriteEmptyDocumentFile(const QByteArray& nativePath) {
-    int nFd = -1;
-    const FileError eError = OpenRegularFile(nativePath, O_WRONLY | O_CREAT | O_TRUNC, &nFd);
-    return eError == FileError::None ? CloseFile(nFd, eError) : eError;
+    return OpenAndClose(nativePath, O_WRONLY | O_CREAT | O_TRUNC);
 }
 
 bool SaveNeedsNewName(const QByteArray& nativePath) {

@@ -151,9 +151,9 @@ void CMainFrame::CreateStatusBar() {
 
     LockKeyState state;
     if (ReadLockKeyState(state)) {
-        m_pIndicatorTimer = new QTimer(this);
-        connect(m_pIndicatorTimer, &QTimer::timeout, this, &CMainFrame::UpdateIndicators);
-        m_pIndicatorTimer->start(INDICATOR_POLL_MS);
+        auto* pIndicatorTimer = new QTimer(this);
+        connect(pIndicatorTimer, &QTimer::timeout, this, &CMainFrame::UpdateIndicators);
+        pIndicatorTimer->start(INDICATOR_POLL_MS);
         UpdateIndicators();
     }
 }

@@ -13,7 +13,6 @@ class CPelvarView;
 class CQtFrameworkServices;
 class QAction;
 class QLabel;
-class QTimer;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -62,5 +61,4 @@ private:
     std::map<int, QAction*> m_actions;
     QLabel* m_pMessagePane = nullptr;
     std::map<int, QLabel*> m_indicatorPanes;
-    QTimer* m_pIndicatorTimer = nullptr;
 };

@@ -38,9 +38,8 @@ public:
     // Start-up, in this order: the application's name and launcher entry, the toolkit's
     // German translations, the recent-file list from the settings, the document and the main
     // window, then a new document or, when fileName is not empty, that file opened like the
-    // open command. Returns false when the
-    // file cannot be opened (its error has been shown); the program then ends with a non-zero
-    // status. On true the window is shown.
+    // open command. Returns false when the file cannot be opened (its error has been shown);
+    // the program then ends with a non-zero status. On true the window is shown.
     bool InitInstance(const QByteArray& fileName);
 
     // The message loop; returns the exit status.

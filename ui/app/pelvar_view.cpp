@@ -8,6 +8,7 @@
 #include "board_mapping.h"
 #include "board_painter.h"
 #include "pelvar_doc.h"
+#include "resource_images.h"
 #include "state_cursor.h"
 
 namespace {
@@ -123,7 +124,7 @@ void CPelvarView::UpdateCursor() {
     }
     const int nId = CursorIdForState(nState);
     if (nId != 0 && nId != m_nCursorShown) {
-        setCursor(StateCursor(nId));
+        setCursor(LoadResourceCursor(nId));
         m_nCursorShown = nId;
     }
 }

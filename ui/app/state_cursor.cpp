@@ -2,7 +2,6 @@
 
 #include "pelvar_doc.h"
 #include "resource_ids.h"
-#include "resource_images.h"
 
 bool ShowsWaitCursor(int nState) {
     return nState == STATE_THINKING || nState == STATE_AUTOPLAY;
@@ -25,8 +24,4 @@ int CursorIdForState(int nState) {
         default:
             return 0;
     }
-}
-
-QCursor StateCursor(int nId) {
-    return LoadResourceCursor(nId);
 }

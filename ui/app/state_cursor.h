@@ -1,8 +1,6 @@
 // The cursor that names what the human is to do next, by interaction state.
 #pragma once
 
-#include <QCursor>
-
 // Whether the client area shows the wait cursor in nState: while the computer thinks or plays
 // alone.
 bool ShowsWaitCursor(int nState);
@@ -11,6 +9,3 @@ bool ShowsWaitCursor(int nState);
 // 4 -> 110 (target), 5 -> 109 (jump), 6 -> 110 (target); 0 for every other value, whose
 // cursor is not changed.
 int CursorIdForState(int nState);
-
-// The cursor of resource nId (106 to 110), drawn from the cursor resources.
-QCursor StateCursor(int nId);

@@ -110,22 +110,28 @@ void CResourceTablesTest::commandLine() {
 }
 
 void CResourceTablesTest::stateCursors() {
-    // State, cursor resource: states 4 and 6 share the target cursor.
-    const QList<QPair<int, int>> expected = {
-        {STATE_THINKING, 0},
-        {STATE_PLACE, 106},
-        {STATE_CAPTURE, 107},
-        {STATE_SELECT_SLIDE, 108},
-        {STATE_SLIDE_TARGET, 110},
-        {STATE_SELECT_JUMP, 109},
-        {STATE_JUMP_TARGET, 110},
-        {STATE_AUTOPLAY, 0},
-        {8, 0},
-        {-1, 0},
+    // State, cursor resource, wait cursor: states 4 and 6 share the target cursor; the
+    // computer's turn and autoplay show the wait cursor and no resource.
+    struct StateCursorRow {
+        int nState;
+        int nCursorId;
+        bool bWait;
     };
-    for (const auto& [nState, nId] : expected) {
-        QCOMPARE(CursorIdForState(nState), nId);
-        QCOMPARE(ShowsWaitCursor(nState), nState == STATE_THINKING || nState == STATE_AUTOPLAY);
+    const QList<StateCursorRow> expected = {
+        {STATE_THINKING, 0, true},
+        {STATE_PLACE, 106, false},
+        {STATE_CAPTURE, 107, false},
+        {STATE_SELECT_SLIDE, 108, false},
+        {STATE_SLIDE_TARGET, 110, false},
+        {STATE_SELECT_JUMP, 109, false},
+        {STATE_JUMP_TARGET, 110, false},
+        {STATE_AUTOPLAY, 0, true},
+        {8, 0, false},
+        {-1, 0, false},
+    };
+    for (const StateCursorRow& row : expected) {
+        QCOMPARE(CursorIdForState(row.nState), row.nCursorId);
+        QCOMPARE(ShowsWaitCursor(row.nState), row.bWait);
     }
 }
 

@@ -7,7 +7,7 @@
 #include "pelvar_app.h"
 #include "pelvar_doc.h"
 #include "pelvar_view.h"
-#include "state_cursor.h"
+#include "resource_images.h"
 #include "test_support.h"
 
 namespace {
@@ -140,8 +140,8 @@ void CPelvarViewTest::cursorFollowsState() {
             return cursor.shape() == Qt::WaitCursor;
         }
         return cursor.shape() == Qt::BitmapCursor &&
-               cursor.pixmap().toImage() == StateCursor(nCursorId).pixmap().toImage() &&
-               cursor.hotSpot() == StateCursor(nCursorId).hotSpot();
+               cursor.pixmap().toImage() == LoadResourceCursor(nCursorId).pixmap().toImage() &&
+               cursor.hotSpot() == LoadResourceCursor(nCursorId).hotSpot();
     };
     const QList<QPair<int, int>> expected = {
         {STATE_THINKING, 0},      {STATE_PLACE, 106},        {STATE_CAPTURE, 107},
