@@ -13,6 +13,7 @@
 #include "pelvar_doc.h"
 #include "resource_ids.h"
 #include "test_support.h"
+#include "window_test_suite.h"
 
 namespace {
 
@@ -64,7 +65,7 @@ QByteArray ReadFile(const QString& strPath) {
 
 }  // namespace
 
-class CFileCommandsTest : public QObject {
+class CFileCommandsTest : public CWindowTestSuite {
     Q_OBJECT
 
 private slots:
@@ -82,15 +83,13 @@ private slots:
     void recentFileListKeepsFourNewestFirst();
 
 private:
-    QTemporaryDir m_settingsDir;
     QTemporaryDir m_filesDir;
     QString FilePath(const QString& strName) const { return m_filesDir.filePath(strName); }
 };
 
 void CFileCommandsTest::initTestCase() {
-    QVERIFY(m_settingsDir.isValid());
+    CWindowTestSuite::initTestCase();
     QVERIFY(m_filesDir.isValid());
-    UseTemporarySettings(m_settingsDir);
 }
 
 void CFileCommandsTest::init() {
@@ -308,7 +307,7 @@ void CFileCommandsTest::recentFileListKeepsFourNewestFirst() {
     // Kept in the settings under the application's organisation and name.
     QSettings settings(QStringLiteral("Local AppWizard-Generated Applications"),
                        QStringLiteral("Pelvar"));
-    QVERIFY(settings.fileName().startsWith(m_settingsDir.path()));
+    QVERIFY(settings.fileName().startsWith(SettingsPath()));
     settings.beginGroup(QStringLiteral("Recent File List"));
     QCOMPARE(settings.childKeys(), (QStringList{"File1", "File2", "File3", "File4"}));
     QCOMPARE(settings.value(QStringLiteral("File1")).toString(), paths[2]);

@@ -14,6 +14,7 @@
 #include "resource_ids.h"
 #include "search.h"
 #include "test_support.h"
+#include "window_test_suite.h"
 
 namespace {
 
@@ -26,24 +27,15 @@ void ClickCell(CMainFrame& frame, int nRow, int nCol) {
 
 }  // namespace
 
-class CGameWindowTest : public QObject {
+class CGameWindowTest : public CWindowTestSuite {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void computerRepliesWithinItsThinkTime();
     void menuDuringASearch();
     void quitDuringTheComputersMove();
     void quitDuringAutoplay();
-
-private:
-    QTemporaryDir m_settingsDir;
 };
-
-void CGameWindowTest::initTestCase() {
-    QVERIFY(m_settingsDir.isValid());
-    UseTemporarySettings(m_settingsDir);
-}
 
 void CGameWindowTest::computerRepliesWithinItsThinkTime() {
     CPelvarApp app;

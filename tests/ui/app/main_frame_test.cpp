@@ -15,6 +15,7 @@
 #include "pelvar_view.h"
 #include "resource_ids.h"
 #include "test_support.h"
+#include "window_test_suite.h"
 
 namespace {
 
@@ -49,11 +50,10 @@ struct GameSnapshot {
 
 }  // namespace
 
-class CMainFrameTest : public QObject {
+class CMainFrameTest : public CWindowTestSuite {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void startsUntitledWithIdlePrompt();
     void menuStructureAndIds();
     void menuPromptsInMessagePane();
@@ -63,15 +63,7 @@ private slots:
     void commandsFollowDocumentState();
     void aboutBoxLayout();
     void aboutCommandRunsModalBox();
-
-private:
-    QTemporaryDir m_settingsDir;
 };
-
-void CMainFrameTest::initTestCase() {
-    QVERIFY(m_settingsDir.isValid());
-    UseTemporarySettings(m_settingsDir);
-}
 
 void CMainFrameTest::startsUntitledWithIdlePrompt() {
     CPelvarApp app;

@@ -14,12 +14,12 @@
 #include "qt_framework_services.h"
 #include "resource_ids.h"
 #include "test_support.h"
+#include "window_test_suite.h"
 
-class CServicesTest : public QObject {
+class CServicesTest : public CWindowTestSuite {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void questionBox();
     void outcomeBox();
     void noBoxOnceQuitting();
@@ -27,15 +27,7 @@ private slots:
     void waitCursorNests();
     void closeWhileHandlerRunsWaitsForIt();
     void closeWhenIdleExitsWithZero();
-
-private:
-    QTemporaryDir m_settingsDir;
 };
-
-void CServicesTest::initTestCase() {
-    QVERIFY(m_settingsDir.isValid());
-    UseTemporarySettings(m_settingsDir);
-}
 
 void CServicesTest::questionBox() {
     CPelvarApp app;

@@ -9,6 +9,7 @@
 #include "pelvar_view.h"
 #include "resource_images.h"
 #include "test_support.h"
+#include "window_test_suite.h"
 
 namespace {
 
@@ -26,11 +27,10 @@ void SendDoubleClick(QWidget* pWidget, const QPoint& point, Qt::MouseButton butt
 
 }  // namespace
 
-class CPelvarViewTest : public QObject {
+class CPelvarViewTest : public CWindowTestSuite {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
     void leftClickPicksTheSquareUnderTheMouse_data();
@@ -42,16 +42,10 @@ private slots:
     void onlyDocumentRepaintsSkipTheErase();
 
 private:
-    QTemporaryDir m_settingsDir;
     std::unique_ptr<CPelvarApp> m_pApp;
     CPelvarView* View() const { return m_pApp->Frame().View(); }
     CPelvarDoc& Doc() const { return m_pApp->Document(); }
 };
-
-void CPelvarViewTest::initTestCase() {
-    QVERIFY(m_settingsDir.isValid());
-    UseTemporarySettings(m_settingsDir);
-}
 
 void CPelvarViewTest::init() {
     m_pApp = std::make_unique<CPelvarApp>();

@@ -8,23 +8,15 @@
 #include "main_frame.h"
 #include "pelvar_app.h"
 #include "test_support.h"
+#include "window_test_suite.h"
 
-class CDesktopConventionsTest : public QObject {
+class CDesktopConventionsTest : public CWindowTestSuite {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void windowsNameTheLauncherEntry();
     void mainWindowKeepsTheDesktopStyleAndFont();
-
-private:
-    QTemporaryDir m_settingsDir;
 };
-
-void CDesktopConventionsTest::initTestCase() {
-    QVERIFY(m_settingsDir.isValid());
-    UseTemporarySettings(m_settingsDir);
-}
 
 void CDesktopConventionsTest::windowsNameTheLauncherEntry() {
     CPelvarApp app;

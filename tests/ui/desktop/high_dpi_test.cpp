@@ -15,6 +15,7 @@
 #include "pelvar_doc.h"
 #include "pelvar_view.h"
 #include "test_support.h"
+#include "window_test_suite.h"
 
 namespace {
 
@@ -41,11 +42,10 @@ bool IsInsideUniformArea(const QImage& image, int x, int y) {
 
 }  // namespace
 
-class CHighDpiTest : public QObject {
+class CHighDpiTest : public CWindowTestSuite {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
     void boardCoversTwiceThePhysicalPixels();
@@ -56,17 +56,11 @@ private:
     // handed to the window system layer as the physical position, as a screen reports it.
     void ClickAt(const QPointF& pos);
 
-    QTemporaryDir m_settingsDir;
     std::unique_ptr<CPelvarApp> m_pApp;
     ulong m_nTimestamp = 0;
     CPelvarView* View() const { return m_pApp->Frame().View(); }
     CPelvarDoc& Doc() const { return m_pApp->Document(); }
 };
-
-void CHighDpiTest::initTestCase() {
-    QVERIFY(m_settingsDir.isValid());
-    UseTemporarySettings(m_settingsDir);
-}
 
 void CHighDpiTest::init() {
     m_pApp = std::make_unique<CPelvarApp>();
