@@ -16,7 +16,7 @@ e2e_start_xvfb
 
 quit_app() {
     e2e_wait_window "Unbenannt - Pelvar" 10
-    e2e_keys alt+d b
+    e2e_menu alt+d b
     e2e_wait_exit 10
 }
 

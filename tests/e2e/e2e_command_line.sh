@@ -26,13 +26,13 @@ echo x >"$nonutf8"
 # refused ARGUMENT: the box instead of the window, then status 1.
 refused() {
     e2e_start_app "$PELVAR" "$1"
-    e2e_wait_window "Pelvar" 30
+    e2e_wait_window "Pelvar"
     if xdotool search --onlyvisible --name ' - Pelvar$' >/dev/null 2>&1; then
         e2e_fail "\"$1\": the main window shows although the file cannot be opened"
     fi
     e2e_shot "refused" >/dev/null
     e2e_keys Return
-    e2e_wait_exit 10
+    e2e_wait_exit
     [ "$E2E_EXIT" -eq 1 ] || e2e_fail "\"$1\": exit status $E2E_EXIT, expected 1"
     e2e_log "\"$1\" refused with a message, status 1"
 }
@@ -40,9 +40,9 @@ refused() {
 # opened ARGUMENT TITLE: the window with that title, then "Beenden" and status 0.
 opened() {
     e2e_start_app "$PELVAR" "$1"
-    e2e_wait_window "$2" 30
-    e2e_keys alt+d b
-    e2e_wait_exit 10
+    e2e_wait_window "$2"
+    e2e_menu alt+d b
+    e2e_wait_exit
     [ "$E2E_EXIT" -eq 0 ] || e2e_fail "\"$1\": exit status $E2E_EXIT, expected 0"
     e2e_log "\"$1\" opened as \"$2\", status 0"
 }

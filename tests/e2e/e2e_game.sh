@@ -1,9 +1,9 @@
 #!/bin/sh
 # End-to-end test of the real program on a private X server: the window shows an empty
-# board; a click on a7 puts a white stone there and the computer answers with a black stone
-# once its 3.5 seconds are up; "Einstellungen > Optionen", opened with the keyboard, sets
-# 0.5 seconds, and the next answer comes that much sooner; "Datei > Beenden" ends the program
-# with status 0. Screenshots of a failing run are kept and named.
+# board; a click on a7 puts a white stone there and the computer answers with a black stone,
+# not before its 3.5 seconds are up; "Einstellungen > Optionen", opened with the keyboard,
+# sets 6 seconds, and the next answer waits that much longer; "Datei > Beenden" ends the
+# program with status 0. Screenshots of a failing run are kept and named.
 # Usage: e2e_game.sh PELVAR ARTIFACT_ROOT
 set -u
 . "$(dirname "$0")/xvfb_session.sh"
@@ -12,67 +12,61 @@ e2e_init game "$2"
 e2e_require_tools
 e2e_start_xvfb
 e2e_start_app "$PELVAR"
-e2e_wait_window "Unbenannt - Pelvar" 30
+e2e_wait_window "Unbenannt - Pelvar"
 
-# wait_board SECONDS CONDITION...: screenshots until the board, read into BOARD, meets the
-# condition (a shell command); the time it took goes to WAITED.
+# wait_board CONDITION...: screenshots until the board, read into BOARD, meets the condition
+# (a shell command). SHOT_END becomes the time (from e2e_now) at which the screenshot that
+# met it was complete: what it shows was on the screen by then.
 wait_board() {
-    limit=$1
-    shift
     start=$(e2e_now)
     while :; do
         shot=$(e2e_shot board) || e2e_fail "no screenshot"
+        SHOT_END=$(e2e_now)
         if e2e_find_board "$shot"; then
             BOARD=$(e2e_read_board "$shot")
             if eval "$*"; then
-                WAITED=$(e2e_elapsed "$start")
                 return 0
             fi
         fi
-        if awk -v t="$(e2e_elapsed "$start")" -v m="$limit" 'BEGIN { exit !(t > m) }'; then
-            e2e_fail "after $limit s still not: $*"
+        if awk -v t="$(e2e_elapsed "$start")" -v m="$E2E_PATIENCE" 'BEGIN { exit !(t > m) }'; then
+            e2e_fail "after $E2E_PATIENCE s still not: $*"
         fi
         sleep 0.2
     done
 }
 
+# answered_after SINCE SECONDS: fails unless the black stone that the last wait_board found
+# was first seen in a screenshot completed at least SECONDS after SINCE, a time taken before
+# the click: the computer must not answer before its think time is up. (The reverse, an
+# answer on time, depends on the machine's load and is no part of this test.)
+answered_after() {
+    reply=$(awk -v a="$1" -v b="$SHOT_END" 'BEGIN { printf "%.2f", b - a }')
+    e2e_log "black stone seen $reply s after the click"
+    awk -v t="$reply" -v m="$2" 'BEGIN { exit !(t >= m) }' ||
+        e2e_fail "black answered within $reply s, before its think time of $2 s"
+}
+
 # 1. A new game: the board, no stone on it.
-wait_board 15 '[ "$(e2e_count "$BOARD" white)" -eq 0 ] && [ "$(e2e_count "$BOARD" black)" -eq 0 ]'
+wait_board '[ "$(e2e_count "$BOARD" white)" -eq 0 ] && [ "$(e2e_count "$BOARD" black)" -eq 0 ]'
 e2e_log "board at ($BOARD_X, $BOARD_Y), empty"
 
-# 2. The human places on a7: the stone shows at once, while the computer thinks.
+# 2. The human places on a7: the white stone shows.
+before=$(e2e_now)
 e2e_click 0 0
-clicked=$(e2e_now)
-wait_board 3 'e2e_point_is "$BOARD" 0,0 white'
-e2e_log "white stone on a7 after $WAITED s"
+wait_board 'e2e_point_is "$BOARD" 0,0 white'
+e2e_log "white stone on a7"
 
 # 3. The computer's stone appears once the think time of 3.5 s is up, not before.
-wait_board 9 '[ "$(e2e_count "$BOARD" black)" -eq 1 ]'
-reply=$(e2e_elapsed "$clicked")
-e2e_log "black stone after $reply s"
-awk -v t="$reply" 'BEGIN { exit !(t >= 3.0 && t <= 9.0) }' ||
-    e2e_fail "black answered after $reply s, expected about 3.5 s"
+wait_board '[ "$(e2e_count "$BOARD" black)" -eq 1 ]'
+answered_after "$before" 3.5
 [ "$(e2e_count "$BOARD" white)" -eq 1 ] && e2e_point_is "$BOARD" 0,0 white ||
     e2e_fail "the white stone on a7 is gone"
 
-# 4. Options by keyboard: Alt+E opens "&Einstellungen", o chooses "&Optionen"; the focus
-# starts on OK, two tabs reach the seconds field, which selects its text; Enter is OK.
-e2e_keys alt+e o
-main_window=$E2E_WINDOW
-e2e_wait_window Spieleinstellungen 10
-dialog=$E2E_WINDOW
-E2E_WINDOW=$main_window
-e2e_shot options >/dev/null
-xdotool windowfocus "$dialog" 2>/dev/null
-xdotool key --clearmodifiers Tab Tab ctrl+a
-xdotool type --delay 50 "0.5"
-e2e_shot options-typed >/dev/null
-xdotool key --clearmodifiers Return
-e2e_wait_window_gone Spieleinstellungen 10
-e2e_log "0.5 seconds set"
+# 4. Options by keyboard: 6 seconds a move.
+e2e_set_think_time 6
 
-# 5. The next move: the first empty point of a few far from a7; black answers within the
-# new think time (the old one would take 3.5 s).
+# 5. The next move: the first empty point of a few far from a7; black answers not before
+# the new think time is up (the old one would have answered after 3.5 s).
 target=""
 for point in 6,6 6,0 0,6 6,3 3,6; do
     if e2e_point_is "$BOARD" "$point" empty; then
@@ -81,18 +75,15 @@ for point in 6,6 6,0 0,6 6,3 3,6; do
     fi
 done
 [ -n "$target" ] || e2e_fail "no empty point to play on"
+before=$(e2e_now)
 e2e_click "${target%,*}" "${target#*,}"
-clicked=$(e2e_now)
-wait_board 3 'e2e_point_is "$BOARD" "$target" white'
-wait_board 6 '[ "$(e2e_count "$BOARD" black)" -eq 2 ]'
-reply=$(e2e_elapsed "$clicked")
-e2e_log "white on $target, black answered after $reply s"
-awk -v t="$reply" 'BEGIN { exit !(t <= 3.0) }' ||
-    e2e_fail "black answered after $reply s although the think time is 0.5 s"
+wait_board 'e2e_point_is "$BOARD" "$target" white'
+wait_board '[ "$(e2e_count "$BOARD" black)" -eq 2 ]'
+answered_after "$before" 6
 [ "$(e2e_count "$BOARD" white)" -eq 2 ] || e2e_fail "white does not have its two stones"
 
 # 6. "&Datei" > "&Beenden" by keyboard: the program ends with status 0.
-e2e_keys alt+d b
-e2e_wait_exit 10
+e2e_menu alt+d b
+e2e_wait_exit
 [ "$E2E_EXIT" -eq 0 ] || e2e_fail "exit status $E2E_EXIT"
 e2e_log "ended with status 0"

@@ -9,6 +9,10 @@
 # colour of its centre disc: RGB(240, 240, 240) white, RGB(64, 64, 64) black.
 
 E2E_SKIP=77                  # CTest's SKIP_RETURN_CODE of these tests
+# Seconds a wait for something the program must do gives up after. Only a guard against a
+# hang: no test passes or fails by how fast the program is, which depends on the machine's
+# load; where a test checks time, it checks that something did not happen too early.
+E2E_PATIENCE=60
 E2E_SCREEN=1280x1024x24      # room for the window's default size
 BOARD_COLOUR=F3EF49
 WHITE_FACE=F0F0F0
@@ -112,25 +116,26 @@ e2e_start_app() {
     E2E_APP_PID=$!
 }
 
-# e2e_wait_window TITLE SECONDS: E2E_WINDOW becomes the visible window of that exact title.
+# e2e_wait_window TITLE [SECONDS]: E2E_WINDOW becomes the visible window of that exact title.
 e2e_wait_window() {
+    limit=${2:-$E2E_PATIENCE}
     start=$(e2e_now)
     while :; do
         E2E_WINDOW=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
         [ -n "$E2E_WINDOW" ] && return 0
         e2e_running "$E2E_APP_PID" || e2e_fail "the program ended before its window showed"
-        awk -v t="$(e2e_elapsed "$start")" -v m="$2" 'BEGIN { exit !(t > m) }' &&
-            e2e_fail "no window \"$1\" within $2 s"
+        awk -v t="$(e2e_elapsed "$start")" -v m="$limit" 'BEGIN { exit !(t > m) }' &&
+            e2e_fail "no window \"$1\" within $limit s"
         sleep 0.1
     done
 }
 
-# e2e_wait_window_gone TITLE SECONDS: waits until no visible window has that exact title.
+# e2e_wait_window_gone TITLE: waits until no visible window has that exact title.
 e2e_wait_window_gone() {
     start=$(e2e_now)
     while xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; do
-        awk -v t="$(e2e_elapsed "$start")" -v m="$2" 'BEGIN { exit !(t > m) }' &&
-            e2e_fail "the window \"$1\" did not close within $2 s"
+        awk -v t="$(e2e_elapsed "$start")" -v m="$E2E_PATIENCE" 'BEGIN { exit !(t > m) }' &&
+            e2e_fail "the window \"$1\" did not close within $E2E_PATIENCE s"
         sleep 0.1
     done
 }
@@ -211,19 +216,56 @@ e2e_click() {
 # is no window manager to give it).
 e2e_keys() {
     xdotool windowfocus --sync "$E2E_WINDOW" 2>/dev/null || xdotool windowfocus "$E2E_WINDOW"
-    for key in "$@"; do
-        xdotool key --clearmodifiers "$key"
-        sleep 0.3
-    done
+    xdotool key --clearmodifiers "$@"
 }
 
-# e2e_wait_exit SECONDS: waits for the program to end; E2E_EXIT becomes its status. Fails
+# e2e_visible_windows: how many windows are mapped on the private X server.
+e2e_visible_windows() {
+    xdotool search --onlyvisible --name '' 2>/dev/null | wc -l
+}
+
+# e2e_menu MENU_KEY ITEM_KEY: opens a menu of the game window with MENU_KEY (alt+d), waits
+# until its popup shows, and chooses the item with ITEM_KEY. A key sent before the popup
+# shows would go to the window instead.
+e2e_menu() {
+    before=$(e2e_visible_windows)
+    e2e_keys "$1"
+    start=$(e2e_now)
+    while [ "$(e2e_visible_windows)" -le "$before" ]; do
+        awk -v t="$(e2e_elapsed "$start")" -v m="$E2E_PATIENCE" 'BEGIN { exit !(t > m) }' &&
+            e2e_fail "$1 opened no menu"
+        sleep 0.05
+    done
+    xdotool key --clearmodifiers "$2"
+}
+
+# e2e_set_think_time SECONDS: "Einstellungen > Optionen" by keyboard: Alt+E opens
+# "&Einstellungen", o chooses "&Optionen"; the focus starts on OK, two tabs reach the seconds
+# field, whose text is replaced; Enter is OK.
+e2e_set_think_time() {
+    main_window=$E2E_WINDOW
+    e2e_menu alt+e o
+    e2e_wait_window Spieleinstellungen
+    dialog=$E2E_WINDOW
+    E2E_WINDOW=$main_window
+    e2e_shot options >/dev/null
+    xdotool windowfocus --sync "$dialog" 2>/dev/null || xdotool windowfocus "$dialog"
+    xdotool key --clearmodifiers Tab Tab ctrl+a
+    xdotool type --delay 50 "$1"
+    e2e_shot options-typed >/dev/null
+    xdotool key --clearmodifiers Return
+    e2e_wait_window_gone Spieleinstellungen
+    e2e_log "$1 seconds set"
+}
+
+# e2e_wait_exit [SECONDS]: waits for the program to end; E2E_EXIT becomes its status. Fails
 # when it is still running after SECONDS.
 e2e_wait_exit() {
+    limit=${1:-$E2E_PATIENCE}
     start=$(e2e_now)
     while e2e_running "$E2E_APP_PID"; do
-        if awk -v t="$(e2e_elapsed "$start")" -v m="$1" 'BEGIN { exit !(t > m) }'; then
-            e2e_fail "the program is still running $1 s after it was told to quit"
+        if awk -v t="$(e2e_elapsed "$start")" -v m="$limit" 'BEGIN { exit !(t > m) }'; then
+            e2e_fail "the program is still running $limit s after it was told to quit"
         fi
         sleep 0.05
     done

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <QFileDialog>
+#include <QLineEdit>
 
 #include "main_frame.h"
 #include "pelvar_app.h"
@@ -40,15 +41,20 @@ private:
     CModalAnswerer m_answer;
 };
 
-// An answer for CModalAnswerer that chooses strPath in a file dialog.
+// An answer for CModalAnswerer that types strPath into a file dialog's name field and
+// accepts, as a user does. (QFileDialog::selectFile leaves the field alone once it has the
+// keyboard focus, which the dialog gives it when its window becomes active: whether the
+// proposed name or strPath was then saved depended on which came first.)
 std::function<void(QWidget*)> ChooseFile(const QString& strPath) {
     return [strPath](QWidget* pModal) {
         auto* pDialog = qobject_cast<QFileDialog*>(pModal);
-        if (pDialog == nullptr) {
+        auto* pNameField =
+            pDialog ? pDialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
+        if (pNameField == nullptr) {
             qobject_cast<QDialog*>(pModal)->reject();
             return;
         }
-        pDialog->selectFile(strPath);
+        pNameField->setText(strPath);
         static_cast<QDialog*>(pDialog)->accept();  // public there, protected in QFileDialog
     };
 }

@@ -1,5 +1,5 @@
 // The game in the real window with the real message pump and think timer: the computer's
-// reply within its think time, the menu's state while a search runs, and quitting in the
+// reply after its think time, the menu's state while a search runs, and quitting in the
 // middle of a computer move or of autoplay.
 #include <QtTest>
 
@@ -31,34 +31,37 @@ class CGameWindowTest : public CWindowTestSuite {
     Q_OBJECT
 
 private slots:
-    void computerRepliesWithinItsThinkTime();
+    void computerRepliesAfterItsThinkTime();
     void menuDuringASearch();
     void quitDuringTheComputersMove();
     void quitDuringAutoplay();
 };
 
-void CGameWindowTest::computerRepliesWithinItsThinkTime() {
+// The reply comes once the think time has passed, not before; the progress display then
+// counts on to "Bereit". (How late after the think time the reply comes depends on the
+// machine's load; the pump benchmark measures it.)
+void CGameWindowTest::computerRepliesAfterItsThinkTime() {
     CPelvarApp app;
     QVERIFY(app.InitInstance(QByteArray()));
     CPelvarDoc& doc = app.Document();
     doc.m_dlgSettings.m_dSecondsPerMove = 0.3;
-    QStringList texts;
     QElapsedTimer clock;
     qint64 nReplyMs = -1;
+    std::unique_ptr<CWhen> pIdle;
     QTimer::singleShot(0, [&] {
         clock.start();
         ClickCell(app.Frame(), 0, 0);
         nReplyMs = clock.elapsed();
-        texts << app.Frame().MessageText();
-        app.Frame().close();
+        pIdle = std::make_unique<CWhen>(
+            [&] { return !app.Frame().View()->ThinkTimer().IsProgressActive(); },
+            [&] { app.Frame().close(); });
     });
     QCOMPARE(app.Run(), 0);
-    QVERIFY2(nReplyMs >= 290 && nReplyMs < 2000, qPrintable(QString::number(nReplyMs)));
+    QVERIFY2(nReplyMs >= 290, qPrintable(QString::number(nReplyMs)));
     QCOMPARE(doc.m_posCurrent.Cell(0, 0), PLAYER_WHITE);
     QCOMPARE(doc.m_posCurrent.Hand(PLAYER_BLACK), 8);
     QCOMPARE(doc.m_nState, static_cast<int>(STATE_PLACE));
-    // From nine tenths of the think time on the pane shows the idle text again.
-    QCOMPARE(texts.value(0), QStringLiteral("Bereit"));
+    QCOMPARE(app.Frame().MessageText(), QStringLiteral("Bereit"));
 }
 
 // While the computer thinks, "&Autoplay" and "&Optionen" are greyed and a triggered command
@@ -70,20 +73,20 @@ void CGameWindowTest::menuDuringASearch() {
     CMainFrame& frame = app.Frame();
     doc.m_dlgSettings.m_dSecondsPerMove = 0.4;
     bool bChecked = false;
-    QTimer::singleShot(150, [&] {
-        // Runs inside the search's message dispatch.
-        QCOMPARE(doc.m_nState, static_cast<int>(STATE_THINKING));
-        QVERIFY(!frame.CommandAction(ID_AUTOPLAY)->isEnabled());
-        QVERIFY(!frame.CommandAction(ID_OPTIONS)->isEnabled());
-        const int nDepth = g_nSearchDepth;
-        frame.CommandAction(ID_AUTOPLAY)->trigger();
-        frame.OnCommand(ID_AUTOPLAY);
-        frame.OnCommand(ID_OPTIONS);
-        QCOMPARE(QApplication::activeModalWidget(), nullptr);
-        QVERIFY(g_nSearchDepth >= nDepth);
-        QCOMPARE(g_bSearchRunning, 1);
-        bChecked = true;
-    });
+    // Runs inside the search's message dispatch.
+    CWhen duringSearch([&] { return doc.m_nState == STATE_THINKING && g_nNodeCount > 0; },
+                       [&] {
+                           QVERIFY(!frame.CommandAction(ID_AUTOPLAY)->isEnabled());
+                           QVERIFY(!frame.CommandAction(ID_OPTIONS)->isEnabled());
+                           const int nDepth = g_nSearchDepth;
+                           frame.CommandAction(ID_AUTOPLAY)->trigger();
+                           frame.OnCommand(ID_AUTOPLAY);
+                           frame.OnCommand(ID_OPTIONS);
+                           QCOMPARE(QApplication::activeModalWidget(), nullptr);
+                           QVERIFY(g_nSearchDepth >= nDepth);
+                           QCOMPARE(g_bSearchRunning, 1);
+                           bChecked = true;
+                       });
     QTimer::singleShot(0, [&] {
         ClickCell(frame, 3, 1);
         frame.close();
@@ -96,8 +99,9 @@ void CGameWindowTest::menuDuringASearch() {
     QVERIFY(frame.CommandAction(ID_OPTIONS)->isEnabled());
 }
 
-// "&Beenden" a few hundred milliseconds into a search with an hour of think time: the
-// program ends at once with status 0, without another message box.
+// "&Beenden" in the middle of a search with an hour of think time: the program ends at once
+// with status 0, without another message box. At once means that the search counts no node
+// after the message pass that carried the command.
 void CGameWindowTest::quitDuringTheComputersMove() {
     auto pApp = std::make_unique<CPelvarApp>();
     QVERIFY(pApp->InitInstance(QByteArray()));
@@ -105,42 +109,48 @@ void CGameWindowTest::quitDuringTheComputersMove() {
     doc.m_dlgSettings.m_dSecondsPerMove = 3600;
     bool bBoxSeen = false;
     CModalAnswerer watch([](QWidget* pBox) { pBox->close(); }, &bBoxSeen, 3000);
-    QElapsedTimer clock;
-    qint64 nQuitAt = -1;
+    std::int64_t nNodesAtQuit = -1;
+    CWhen deepInSearch([&] { return doc.m_nState == STATE_THINKING && g_nSearchDepth >= 3; },
+                       [&] {
+                           nNodesAtQuit = g_nNodeCount;
+                           pApp->Frame().OnCommand(ID_APP_EXIT);
+                       });
     QTimer::singleShot(0, [&] { ClickCell(pApp->Frame(), 0, 0); });
-    QTimer::singleShot(300, [&] {
-        nQuitAt = clock.elapsed();
-        pApp->Frame().OnCommand(ID_APP_EXIT);
-    });
-    clock.start();
     QCOMPARE(pApp->Run(), 0);
-    const qint64 nEndedAt = clock.elapsed();
-    QVERIFY(nQuitAt >= 0);
-    QVERIFY2(nEndedAt - nQuitAt < 500, qPrintable(QString::number(nEndedAt - nQuitAt)));
+    QVERIFY(nNodesAtQuit > 0);
+    QCOMPARE(g_nNodeCount, nNodesAtQuit);
     QVERIFY(!bBoxSeen);
     QVERIFY(!doc.IsBusy());
     pApp.reset();
 }
 
+// Closing the window during autoplay, inside one of its searches: the game ends at once with
+// status 0; the search counts no node after the message pass that closed the window, and no
+// further search starts.
 void CGameWindowTest::quitDuringAutoplay() {
     auto pApp = std::make_unique<CPelvarApp>();
     QVERIFY(pApp->InitInstance(QByteArray()));
-    pApp->Document().m_dlgSettings.m_dSecondsPerMove = 0.05;
-    QElapsedTimer clock;
-    qint64 nQuitAt = -1;
+    CPelvarDoc& doc = pApp->Document();
+    doc.m_dlgSettings.m_dSecondsPerMove = 0.05;
+    std::int64_t nNodesAtQuit = -1;
     int nStateAtQuit = -1;
+    const int nHandBefore = 9;
+    CWhen laterMove(
+        [&] {
+            return doc.m_posCurrent.Hand(PLAYER_WHITE) < nHandBefore - 1 && g_nNodeCount > 0 &&
+                   g_bSearchRunning;
+        },
+        [&] {
+            nNodesAtQuit = g_nNodeCount;
+            nStateAtQuit = doc.m_nState;
+            pApp->Frame().close();
+        });
     QTimer::singleShot(0, [&] { pApp->Frame().OnCommand(ID_AUTOPLAY); });
-    QTimer::singleShot(400, [&] {
-        nQuitAt = clock.elapsed();
-        nStateAtQuit = pApp->Document().m_nState;
-        pApp->Frame().close();
-    });
-    clock.start();
     QCOMPARE(pApp->Run(), 0);
-    QVERIFY(nQuitAt >= 0);
-    QVERIFY2(clock.elapsed() - nQuitAt < 500, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(nNodesAtQuit > 0);
+    QCOMPARE(g_nNodeCount, nNodesAtQuit);
     QCOMPARE(nStateAtQuit, static_cast<int>(STATE_AUTOPLAY));
-    QVERIFY(!pApp->Document().IsBusy());
+    QVERIFY(!doc.IsBusy());
     pApp.reset();
 }
 

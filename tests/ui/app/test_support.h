@@ -69,6 +69,34 @@ private:
     int m_nPollsLeft;
 };
 
+// Runs fnAction once, from the event loop of whatever runs next (a search's message pump
+// included), as soon as bCondition() holds; it asks every millisecond. Tests use it instead
+// of a fixed delay, so that what they check happens in the state they mean however busy the
+// machine is. Destroying the object before then cancels the action.
+class CWhen : public QObject {
+public:
+    CWhen(std::function<bool()> bCondition, std::function<void()> fnAction)
+        : m_bCondition(std::move(bCondition)), m_fnAction(std::move(fnAction)) {
+        m_timer.setTimerType(Qt::PreciseTimer);
+        m_timer.setInterval(1);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            if (m_bCondition()) {
+                m_timer.stop();
+                m_bDone = true;
+                m_fnAction();
+            }
+        });
+        m_timer.start();
+    }
+    bool Done() const { return m_bDone; }
+
+private:
+    QTimer m_timer;
+    std::function<bool()> m_bCondition;
+    std::function<void()> m_fnAction;
+    bool m_bDone = false;
+};
+
 // Clicks button of the message box pModal; a box without that button is rejected.
 inline void ClickMessageBoxButton(QWidget* pModal, QMessageBox::StandardButton button) {
     auto* pBox = qobject_cast<QMessageBox*>(pModal);

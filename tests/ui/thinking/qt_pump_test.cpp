@@ -70,8 +70,10 @@ TEST(QtMessagePump, DrainIsOnePassOfTheQueue) {
     EXPECT_EQ(nCalls, 3);
 }
 
-// The whole road of a computer move: the think timer ends a 300 ms search on time through
-// the Qt pump, and the progress texts come in order with the idle text last.
+// The whole road of a computer move: the think timer ends a 300 ms search through the Qt
+// pump, not before its time, and the progress texts come in order with the idle text last.
+// (How late after its time a search ends depends on the machine's load: the pump benchmark
+// measures it.)
 TEST(QtSearchPump, SearchEndsOnTimeWithProgress) {
     CQtSearchPump pump;
     CInstalledPump installed(pump.Pump());
@@ -88,10 +90,10 @@ TEST(QtSearchPump, SearchEndsOnTimeWithProgress) {
     EXPECT_EQ(bMoved, 1);
     EXPECT_NE(pos, StartPosition());
     EXPECT_GE(nElapsed, 299);
-    EXPECT_LE(nElapsed, 550);
+    EXPECT_EQ(g_bSearchRunning, 0);
     EXPECT_GT(pump.QtPump().Dispatches(), 10u);
 
-    ASSERT_TRUE(ServeEventsUntil([&] { return !timer.IsProgressActive(); }, 1000));
+    ASSERT_TRUE(ServeEventsUntil([&] { return !timer.IsProgressActive(); }));
     QStringList expected;
     for (int nPercent = 10; nPercent <= 100; nPercent += 10) {
         expected.append(ProgressText(nPercent));
@@ -100,7 +102,9 @@ TEST(QtSearchPump, SearchEndsOnTimeWithProgress) {
     EXPECT_EQ(texts, expected);
 }
 
-// While the search runs, timers fire, the window repaints and a menu opens and paints.
+// While the search runs, timers fire, the window repaints and a menu opens and paints. The
+// ticker ends the search once it has seen all of that; the think timer only guards against
+// a pump that serves nothing.
 TEST(QtSearchPump, WindowStaysAliveDuringSearch) {
     CQtSearchPump pump;
     CInstalledPump installed(pump.Pump());
@@ -113,23 +117,31 @@ TEST(QtSearchPump, WindowStaysAliveDuringSearch) {
     menu.addAction(QStringLiteral("&Autoplay"));
     menu.addAction(QStringLiteral("&Optionen"));
     CPaintCounter menuPaints(&menu);
-    ASSERT_TRUE(ServeEventsUntil([&] { return paints.m_nPaints > 0; }, 1000));
+    ASSERT_TRUE(ServeEventsUntil([&] { return paints.m_nPaints > 0; }));
 
+    const int nPaintsBefore = paints.m_nPaints;
     int nTicks = 0;
+    bool bInSearch = true;
     QTimer ticker;
     ticker.setTimerType(Qt::PreciseTimer);
     QObject::connect(&ticker, &QTimer::timeout, [&] {
+        EXPECT_TRUE(bInSearch);
         ++nTicks;
         window.update();
+        if (nTicks == 5) {
+            menu.popup(window.mapToGlobal(QPoint(10, 10)));
+        }
+        if (nTicks >= 10 && paints.m_nPaints - nPaintsBefore >= 5 && menuPaints.m_nPaints >= 1) {
+            g_bSearchRunning = 0;
+        }
     });
     ticker.start(10);
-    QTimer::singleShot(50, Qt::PreciseTimer, &menu,
-                       [&] { menu.popup(window.mapToGlobal(QPoint(10, 10))); });
 
-    const int nPaintsBefore = paints.m_nPaints;
     Position pos = StartPosition();
-    timer.StartThinkTimer(300);
+    timer.StartThinkTimer(HANG_GUARD_MS);
     FindBestMove(pos, PLAYER_BLACK);
+    bInSearch = false;
+    ticker.stop();
 
     EXPECT_GE(nTicks, 10);
     EXPECT_GE(paints.m_nPaints - nPaintsBefore, 5);
@@ -138,44 +150,45 @@ TEST(QtSearchPump, WindowStaysAliveDuringSearch) {
     menu.hide();
 }
 
-// Quitting during a search: the application's quit flag is raised from a timer 100 ms
-// into a 5 s search; the search stops within a few milliseconds and posts the quit again,
-// and the event loop that dispatched the search ends with code 0 once it has returned.
-// runLoop runs the loop under test; a guard ends it with 99 should the quit be lost.
+// Quitting during a search: the application's quit flag is raised from a timer inside a
+// 5 s search; the search stops in the message pass that raised it, counting no node after
+// it, and posts the quit again, and the event loop that dispatched the search ends with code
+// 0 once it has returned. runLoop runs the loop under test; a guard ends it with 99 should
+// the quit be lost.
 void QuitDuringSearch(const std::function<int()>& runLoop,
                       const std::function<void(int)>& exitLoop) {
     bool bQuit = false;
     CQtSearchPump pump([&] { return bQuit; });
     CInstalledPump installed(pump.Pump());
     CThinkTimer timer;
-    QElapsedTimer clock;
-    qint64 nQuitAt = -1;
-    qint64 nReturnAt = -1;
+    std::uint64_t nPassesAtQuit = 0;
+    std::int64_t nNodesAtQuit = -1;
+    std::uint64_t nPassesAtReturn = 0;
     int bMoved = -1;
 
     QTimer::singleShot(0, qApp, [&] {
         Position pos = StartPosition();
-        clock.start();
         timer.StartThinkTimer(5000);
         bMoved = FindBestMove(pos, PLAYER_BLACK);
-        nReturnAt = clock.elapsed();
+        nPassesAtReturn = pump.QtPump().Dispatches();
     });
     QTimer::singleShot(100, Qt::PreciseTimer, qApp, [&] {
         bQuit = true;
-        nQuitAt = clock.elapsed();
+        nPassesAtQuit = pump.QtPump().Dispatches();
+        nNodesAtQuit = g_nNodeCount;
     });
     QTimer guard;
     guard.setSingleShot(true);
     QObject::connect(&guard, &QTimer::timeout, [&] { exitLoop(99); });
-    guard.start(1500);
+    guard.start(HANG_GUARD_MS);
 
     const int nExitCode = runLoop();
 
     EXPECT_EQ(nExitCode, 0);
     EXPECT_EQ(bMoved, 1);
-    ASSERT_GE(nQuitAt, 0);
-    EXPECT_GE(nReturnAt, nQuitAt);
-    EXPECT_LE(nReturnAt - nQuitAt, 20);
+    ASSERT_GT(nNodesAtQuit, 0);
+    EXPECT_EQ(g_nNodeCount, nNodesAtQuit);
+    EXPECT_EQ(nPassesAtReturn, nPassesAtQuit + 1);
     EXPECT_EQ(g_bSearchRunning, 0);
 }
 

@@ -72,13 +72,13 @@ TEST(ThinkTimer, ShortThinkTimeRunsOnTheClock) {
     QElapsedTimer clock;
     clock.start();
     timer.StartThinkTimer(8);
-    ASSERT_TRUE(ServeEventsUntil([] { return g_bSearchRunning == 0; }, 1000));
+    ASSERT_TRUE(ServeEventsUntil([] { return g_bSearchRunning == 0; }));
     EXPECT_GE(clock.elapsed(), 7);
-    ASSERT_TRUE(ServeEventsUntil([&] { return !timer.IsProgressActive(); }, 1000));
+    ASSERT_TRUE(ServeEventsUntil([&] { return !timer.IsProgressActive(); }));
     EXPECT_EQ(log.texts, FullDisplay());
 
     g_bSearchRunning = 1;
-    EXPECT_TRUE(ServeEventsUntil([] { return g_bSearchRunning == 0; }, 1000));
+    EXPECT_TRUE(ServeEventsUntil([] { return g_bSearchRunning == 0; }));
 }
 
 // Without a main window nothing is shown, but both timers run as usual.
@@ -86,8 +86,8 @@ TEST(ThinkTimer, WithoutStatusPaneTimersStillRun) {
     CThinkTimer timer;
     g_bSearchRunning = 1;
     timer.StartThinkTimer(30);
-    EXPECT_TRUE(ServeEventsUntil([] { return g_bSearchRunning == 0; }, 1000));
-    EXPECT_TRUE(ServeEventsUntil([&] { return !timer.IsProgressActive(); }, 1000));
+    EXPECT_TRUE(ServeEventsUntil([] { return g_bSearchRunning == 0; }));
+    EXPECT_TRUE(ServeEventsUntil([&] { return !timer.IsProgressActive(); }));
     EXPECT_EQ(timer.Progress(), 100);
 }
 
@@ -97,7 +97,7 @@ TEST(ThinkTimer, RestartBeginsAgainAtTenPercent) {
     StatusLog log;
     CThinkTimer timer(log.Fn());
     timer.StartThinkTimer(150);
-    ASSERT_TRUE(ServeEventsUntil([&] { return timer.Progress() >= 50; }, 1000));
+    ASSERT_TRUE(ServeEventsUntil([&] { return timer.Progress() >= 50; }));
 
     log.texts.clear();
     QElapsedTimer clock;
@@ -108,9 +108,9 @@ TEST(ThinkTimer, RestartBeginsAgainAtTenPercent) {
 
     // The first period would have ended about 75 ms from here.
     g_bSearchRunning = 1;
-    ASSERT_TRUE(ServeEventsUntil([] { return g_bSearchRunning == 0; }, 1000));
+    ASSERT_TRUE(ServeEventsUntil([] { return g_bSearchRunning == 0; }));
     EXPECT_GE(clock.elapsed(), 140);
-    ASSERT_TRUE(ServeEventsUntil([&] { return !timer.IsProgressActive(); }, 1000));
+    ASSERT_TRUE(ServeEventsUntil([&] { return !timer.IsProgressActive(); }));
     EXPECT_EQ(log.texts, FullDisplay());
 }
 
