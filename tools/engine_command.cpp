@@ -167,7 +167,7 @@ int CommandGo(const std::vector<std::string>& args, std::ostream& out) {
     }
     out << "depth " << g_nSearchDepth - 1 << '\n';
     out << "nodes " << g_nNodeCount << '\n';
-    out << "nps " << static_cast<std::int64_t>(dSeconds > 0 ? g_nNodeCount / dSeconds : 0) << '\n';
+    out << "nps " << static_cast<std::int64_t>(dSeconds > 0 ? static_cast<double>(g_nNodeCount) / dSeconds : 0) << '\n';
     return 0;
 }
 

@@ -40,7 +40,7 @@ std::optional<PositionText> ParsePositionText(std::string_view text, std::string
     result.pos.ResetPosition();
     for (int nPoint = 0; nPoint < POINT_COUNT; ++nPoint) {
         int nValue = 0;
-        switch (text[nPoint]) {
+        switch (text[static_cast<std::size_t>(nPoint)]) {
             case 'W':
                 nValue = PLAYER_WHITE;
                 break;
@@ -51,7 +51,7 @@ std::optional<PositionText> ParsePositionText(std::string_view text, std::string
                 nValue = CELL_EMPTY;
                 break;
             default:
-                strError = "unknown point character '" + std::string(1, text[nPoint]) +
+                strError = "unknown point character '" + std::string(1, text[static_cast<std::size_t>(nPoint)]) +
                            "' (use W, B or .)";
                 return std::nullopt;
         }
