@@ -3,8 +3,7 @@
 # Included from the top-level CMakeLists.txt, so that CPack packs the whole project.
 
 # The files every Debian package keeps in /usr/share/doc/<package>: the copyright in the
-# machine-readable format and, the package being native, its changelog as changelog.gz;
-# and the lintian overrides, each with the reason why the tag does not apply.
+# machine-readable format and, the package being native, its changelog as changelog.gz.
 find_program(PELVAR_GZIP gzip REQUIRED)
 set(_debian_dir ${CMAKE_CURRENT_LIST_DIR}/debian)
 set(_changelog_gz ${CMAKE_BINARY_DIR}/debian/changelog.gz)
