@@ -189,17 +189,15 @@ const std::vector<EngineCommand>& Commands() {
         {"perft", "D POS",
          "count the turn sequences of 1 to D turns (D 1.." + std::to_string(MAX_PERFT_DEPTH) + ")",
          CommandPerft},
-        {"children", "POS", "list the position after each turn of the side to move",
-         CommandChildren},
+        {"children", "POS", "list what each turn of the side to move leads to", CommandChildren},
         {"search", "D POS",
-         "search to iteration D (D 1.." + std::to_string(MAX_SEARCH_DEPTH) +
-             ") without the random term",
+         "search to iteration D (D 1.." + std::to_string(MAX_SEARCH_DEPTH) + "), no random term",
          CommandSearch},
         {"go", "MS POS [--no-random]",
-         "search for MS milliseconds (1.." + std::to_string(MAX_THINK_MILLISECONDS) +
+         "search MS milliseconds (1.." + std::to_string(MAX_THINK_MILLISECONDS) +
              ") as the game does",
          CommandGo},
-        {"bench", "", "search a fixed set of positions and print the node counts", CommandBench},
+        {"bench", "", "search fixed positions and print the node counts", CommandBench},
     };
     return COMMANDS;
 }
@@ -224,14 +222,17 @@ std::string UsageLine() {
     return strText;
 }
 
+// The help, in lines of at most 79 characters: the commands with their arguments and ranges,
+// the position notation and where the whole description is.
 void PrintHelp(std::ostream& out) {
-    out << UsageLine() << "\n"
+    out << "usage: pelvar-engine COMMAND [ARGUMENTS]\n"
         << "       pelvar-engine --help\n"
         << "\n"
-        << "Runs the engine of the game Pelvar without a window. POS is one argument: the 24\n"
-        << "points a7 d7 g7 b6 d6 f6 c5 d5 e5 a4 b4 c4 e4 f4 g4 c3 d3 e3 b2 d2 f2 a1 d1 g1 as\n"
-        << "W, B or ., then white's and black's stones in hand and the side to move (W or B),\n"
-        << "separated by blanks. The start position is \"........................ 9 9 W\".\n"
+        << "Runs the engine of the game Pelvar without a window. POS is one argument: the\n"
+        << "24 points a7 d7 g7 b6 d6 f6 c5 d5 e5 a4 b4 c4 e4 f4 g4 c3 d3 e3 b2 d2 f2 a1 d1\n"
+        << "g1 as W, B or ., then white's and black's stones in hand and the side to move\n"
+        << "(W or B), separated by blanks; the start position is\n"
+        << "\"........................ 9 9 W\".\n"
         << "\n";
     constexpr std::size_t SYNOPSIS_WIDTH = 25;
     const auto printLine = [&out](const std::string& strSynopsis, const std::string& strSummary) {
