@@ -2,6 +2,27 @@
 # everything `cmake --install` installs, under /usr, as pelvar_<version>_<arch>.deb.
 # Included from the top-level CMakeLists.txt, so that CPack packs the whole project.
 
+# The files every Debian package keeps in /usr/share/doc/<package>: the copyright in the
+# machine-readable format and, the package being native, its changelog as changelog.gz.
+find_program(PELVAR_GZIP gzip REQUIRED)
+set(_debian_dir ${CMAKE_CURRENT_LIST_DIR}/debian)
+set(_changelog_gz ${CMAKE_BINARY_DIR}/debian/changelog.gz)
+# The newest entry must be this version's, or the package would describe another release.
+file(STRINGS ${_debian_dir}/changelog _newest_entry LIMIT_COUNT 1)
+if(NOT _newest_entry MATCHES "^pelvar \\(${PROJECT_VERSION}\\) ")
+    message(FATAL_ERROR "desktop/debian/changelog has no entry for version ${PROJECT_VERSION} "
+                        "at its top: ${_newest_entry}")
+endif()
+add_custom_command(OUTPUT ${_changelog_gz}
+    COMMAND ${CMAKE_COMMAND} -E copy ${_debian_dir}/changelog ${CMAKE_BINARY_DIR}/debian/changelog
+    COMMAND ${PELVAR_GZIP} -9 -n -f ${CMAKE_BINARY_DIR}/debian/changelog
+    DEPENDS ${_debian_dir}/changelog
+    COMMENT "Compressing the Debian changelog"
+    VERBATIM)
+add_custom_target(pelvar_debian_changelog ALL DEPENDS ${_changelog_gz})
+install(FILES ${_debian_dir}/copyright ${_changelog_gz}
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/pelvar)
+
 set(PELVAR_PACKAGE_MAINTAINER "Die Pelvar-Autoren <pelvar@example.org>"
     CACHE STRING "Maintainer field of the Debian package: name and e-mail address")
 
@@ -32,5 +53,8 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # window, and the toolkit's German translations for its own buttons and dialogs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
+# On a Wayland desktop the toolkit's Wayland plugin lets the game run without X11; without it
+# the game runs through the desktop's X11 server.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 include(CPack)

@@ -1,9 +1,8 @@
 #include "engine_command.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
-#include <functional>
-#include <map>
 #include <optional>
 
 #include "bench_positions.h"
@@ -20,13 +19,11 @@ namespace {
 constexpr int MAX_PERFT_DEPTH = 8;
 constexpr int MAX_THINK_MILLISECONDS = 3600000;
 
-const char* const USAGE =
-    "usage: pelvar-engine perft D POS | children POS | search D POS | go MS POS [--no-random]"
-    " | bench";
-
 struct CommandError {
     std::string strMessage;
 };
+
+std::string UsageLine();
 
 // A whole decimal number in [nMin, nMax], or an error naming what it was meant to be.
 int ParseBoundedInt(const std::string& text, int nMin, int nMax, const char* pszWhat) {
@@ -56,7 +53,7 @@ PositionText ParsePositionArg(const std::string& text) {
 void ExpectArgCount(const std::vector<std::string>& args, std::size_t nCount) {
     if (args.size() != nCount) {
         throw CommandError{"'" + args[0] + "' takes " + std::to_string(nCount - 1) +
-                           " argument(s); " + USAGE};
+                           " argument(s); " + UsageLine()};
     }
 }
 
@@ -178,25 +175,97 @@ int CommandBench(const std::vector<std::string>& args, std::ostream& out) {
     return 0;
 }
 
+// One sub-command: its name, its arguments and a one-line summary as the usage line and the
+// help show them, and the function that runs it.
+struct EngineCommand {
+    const char* pszName;
+    const char* pszArgs;
+    std::string strSummary;
+    int (*pfnRun)(const std::vector<std::string>& args, std::ostream& out);
+};
+
+const std::vector<EngineCommand>& Commands() {
+    static const std::vector<EngineCommand> COMMANDS = {
+        {"perft", "D POS",
+         "count the turn sequences of 1 to D turns (D 1.." + std::to_string(MAX_PERFT_DEPTH) + ")",
+         CommandPerft},
+        {"children", "POS", "list what each turn of the side to move leads to", CommandChildren},
+        {"search", "D POS",
+         "search to iteration D (D 1.." + std::to_string(MAX_SEARCH_DEPTH) + "), no random term",
+         CommandSearch},
+        {"go", "MS POS [--no-random]",
+         "search MS milliseconds (1.." + std::to_string(MAX_THINK_MILLISECONDS) +
+             ") as the game does",
+         CommandGo},
+        {"bench", "", "search fixed positions and print the node counts", CommandBench},
+    };
+    return COMMANDS;
+}
+
+std::string Synopsis(const EngineCommand& command) {
+    std::string strText = command.pszName;
+    if (*command.pszArgs != '\0') {
+        strText += ' ';
+        strText += command.pszArgs;
+    }
+    return strText;
+}
+
+// "usage: pelvar-engine perft D POS | children POS | ...", every sub-command in order.
+std::string UsageLine() {
+    std::string strText = "usage: pelvar-engine";
+    const char* pszSeparator = " ";
+    for (const EngineCommand& command : Commands()) {
+        strText += pszSeparator + Synopsis(command);
+        pszSeparator = " | ";
+    }
+    return strText;
+}
+
+// The help, in lines of at most 79 characters: the commands with their arguments and ranges,
+// the position notation and where the whole description is.
+void PrintHelp(std::ostream& out) {
+    out << "usage: pelvar-engine COMMAND [ARGUMENTS]\n"
+        << "       pelvar-engine --help\n"
+        << "\n"
+        << "Runs the engine of the game Pelvar without a window. POS is one argument: the\n"
+        << "24 points a7 d7 g7 b6 d6 f6 c5 d5 e5 a4 b4 c4 e4 f4 g4 c3 d3 e3 b2 d2 f2 a1 d1\n"
+        << "g1 as W, B or ., then white's and black's stones in hand and the side to move\n"
+        << "(W or B), separated by blanks; the start position is\n"
+        << "\"........................ 9 9 W\".\n"
+        << "\n";
+    constexpr std::size_t SYNOPSIS_WIDTH = 25;
+    const auto printLine = [&out](const std::string& strSynopsis, const std::string& strSummary) {
+        out << "  " << strSynopsis
+            << std::string(SYNOPSIS_WIDTH - std::min(strSynopsis.size(), SYNOPSIS_WIDTH - 1), ' ')
+            << strSummary << '\n';
+    };
+    for (const EngineCommand& command : Commands()) {
+        printLine(Synopsis(command), command.strSummary);
+    }
+    printLine("--help", "print this help");
+    out << "\n"
+        << "Bad arguments get one line on standard error and exit status 2.\n"
+        << "Full description: man pelvar-engine\n";
+}
+
 }  // namespace
 
 int RunEngineCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    static const std::map<std::string,
-                          std::function<int(const std::vector<std::string>&, std::ostream&)>>
-        COMMANDS = {{"perft", CommandPerft},
-                    {"children", CommandChildren},
-                    {"search", CommandSearch},
-                    {"go", CommandGo},
-                    {"bench", CommandBench}};
     try {
         if (args.empty()) {
-            throw CommandError{std::string("missing sub-command; ") + USAGE};
+            throw CommandError{"missing sub-command; " + UsageLine()};
         }
-        const auto command = COMMANDS.find(args[0]);
-        if (command == COMMANDS.end()) {
-            throw CommandError{"unknown sub-command '" + args[0] + "'; " + USAGE};
+        if (args.size() == 1 && args[0] == "--help") {
+            PrintHelp(out);
+            return 0;
         }
-        return command->second(args, out);
+        for (const EngineCommand& command : Commands()) {
+            if (args[0] == command.pszName) {
+                return command.pfnRun(args, out);
+            }
+        }
+        throw CommandError{"unknown sub-command '" + args[0] + "'; " + UsageLine()};
     } catch (const CommandError& error) {
         err << "pelvar-engine: " << error.strMessage << '\n';
         return EXIT_BAD_ARGUMENTS;

@@ -8,6 +8,7 @@
 
 inline constexpr int EXIT_BAD_ARGUMENTS = 2;
 
-// Runs the sub-command in args (without the program name), writing its lines to out.
+// Runs the sub-command in args (without the program name), writing its lines to out; "--help"
+// alone writes the help, which names every sub-command and the manual page, to out.
 // Bad arguments get one line on err and the result EXIT_BAD_ARGUMENTS; success gives 0.
 int RunEngineCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -98,6 +98,27 @@ TEST(EngineCommand, GoReturnsAMoveWithinItsTime) {
     EXPECT_NE(result.strOut.find("\nnps "), std::string::npos);
 }
 
+// The help goes to the output stream with status 0, names the manual page, and every
+// sub-command it lists (the first word of an indented line) is one the command knows.
+TEST(EngineCommand, HelpListsTheKnownCommands) {
+    const CommandResult help = RunCommand({"--help"});
+    EXPECT_EQ(help.nExit, 0);
+    EXPECT_TRUE(help.strErr.empty()) << help.strErr;
+    EXPECT_NE(help.strOut.find("man pelvar-engine\n"), std::string::npos) << help.strOut;
+    std::istringstream lines(help.strOut);
+    int nListed = 0;
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.starts_with("  ") || line.starts_with("   ") || line.starts_with("  --")) {
+            continue;
+        }
+        const std::string strCommand = line.substr(2, line.find(' ', 2) - 2);
+        const CommandResult result = RunCommand({strCommand, "?"});
+        EXPECT_EQ(result.strErr.find("unknown sub-command"), std::string::npos) << strCommand;
+        ++nListed;
+    }
+    EXPECT_EQ(nListed, 5);
+}
+
 // Every bad argument gets exactly one line on the error stream, exit status 2 and nothing on
 // the output stream.
 TEST(EngineCommand, BadArgumentsAreRefusedWithOneLine) {
@@ -127,6 +148,7 @@ TEST(EngineCommand, BadArgumentsAreRefusedWithOneLine) {
         {"go", "3600001", START},
         {"go", "100"},
         {"bench", "now"},
+        {"--help", "perft"},
     };
     for (const auto& args : bad) {
         const CommandResult result = RunCommand(args);

@@ -25,5 +25,7 @@ std::string_view UsageText() {
            "gelesen: das Spiel bleibt davon unberührt.\n"
            "\n"
            "  --version  zeigt die Versionsangaben\n"
-           "  --help     zeigt diese Hilfe\n";
+           "  --help     zeigt diese Hilfe\n"
+           "\n"
+           "Ausführliche Anleitung: man pelvar\n";
 }
