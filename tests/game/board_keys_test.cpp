@@ -139,29 +139,6 @@ TEST(BoardAccessibleText, NamesHandsAndTasks) {
               "Ziehen Sie den Stein von d6 auf einen freien Nachbarpunkt.");
 }
 
-// The picked stone is selected only while its target is chosen; the description joins the
-// task and both hands.
-TEST_F(DocTest, DescribeBoardReadsTheDocument) {
-    SetBoard({{0, 0}, {3, 1}, {6, 0}, {0, 6}}, {{6, 6}, {5, 5}, {4, 4}, {3, 6}}, 0, 0,
-             STATE_SELECT_SLIDE);
-    m_doc.m_nSelRow = 3;
-    m_doc.m_nSelCol = 1;
-    m_doc.m_focus = {6, 6};
-    BoardAccessibleText text = DescribeBoard(m_doc);
-    EXPECT_EQ(text.nSelectedIndex, -1);
-    EXPECT_EQ(text.nFocusIndex, 23);
-    EXPECT_EQ(text.astrPointNames[4], "d6 weiß");
-    EXPECT_EQ(text.strDescription,
-              "Wählen Sie einen Ihrer Steine zum Ziehen. Weiß: 0 in der Hand, 5 geschlagen. "
-              "Schwarz: 0 in der Hand, 5 geschlagen.");
-    m_doc.m_nState = STATE_SLIDE_TARGET;
-    EXPECT_EQ(DescribeBoard(m_doc).nSelectedIndex, 4);
-}
-
-}  // namespace
-
-namespace {
-
 // The computer's reply to a7 changes two names and the description; a pick and a focus move
 // change states; nothing changed means nothing to announce.
 TEST_F(DocTest, BoardChangesAnnounceMovesPicksAndFocus) {
