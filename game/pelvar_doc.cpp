@@ -183,6 +183,39 @@ void CPelvarDoc::OnCancelPick() {
     }
 }
 
+void CPelvarDoc::OnBoardKey(int nKey) {
+    if (nKey < BOARD_KEY_LEFT || nKey > BOARD_KEY_CANCEL) {
+        return;
+    }
+    // 1. The keys are refused exactly when clicks are.
+    if (m_nState == STATE_THINKING || m_nState == STATE_AUTOPLAY || IsBusy() ||
+        m_services.IsQuitting()) {
+        return;
+    }
+    // 2. From the first key on the focus is drawn; a mouse player never sees it.
+    bool bRepaint = !m_bFocusShown;
+    m_bFocusShown = true;
+    // 3. An arrow moves the focus; the repaint draws it on the new point.
+    if (nKey <= BOARD_KEY_DOWN) {
+        const BoardPoint next = NextFocusPoint(m_focus, nKey);
+        bRepaint = bRepaint || next != m_focus;
+        m_focus = next;
+        if (bRepaint) {
+            RedrawNow();
+        }
+        return;
+    }
+    // 4. The focus is on the screen before the click's own repaints and boxes.
+    if (bRepaint) {
+        RedrawNow();
+    }
+    if (nKey == BOARD_KEY_ACTIVATE) {
+        OnFieldClick(m_focus.nRow, m_focus.nCol);
+    } else {
+        OnCancelPick();
+    }
+}
+
 // ---------------------------------------------------------------------------------------------
 // The computer's turn
 

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "board_focus.h"
 #include "framework_services.h"
 #include "position.h"
 #include "settings_dialog.h"
@@ -20,6 +21,17 @@ enum InputState : int {
     STATE_SELECT_JUMP = 5,   // white has three stones; the human picks a stone to jump
     STATE_JUMP_TARGET = 6,   // a stone is picked; the human picks any empty point
     STATE_AUTOPLAY = 7,      // the computer plays both sides; clicks are ignored
+};
+
+// The keys of the board: the four arrows move the focus (the values of FocusDirection),
+// BOARD_KEY_ACTIVATE is a left click on the focused point, BOARD_KEY_CANCEL a right click.
+enum BoardKey : int {
+    BOARD_KEY_LEFT = FOCUS_LEFT,
+    BOARD_KEY_RIGHT = FOCUS_RIGHT,
+    BOARD_KEY_UP = FOCUS_UP,
+    BOARD_KEY_DOWN = FOCUS_DOWN,
+    BOARD_KEY_ACTIVATE = 4,
+    BOARD_KEY_CANCEL = 5,
 };
 
 // The hint with which the document's repaints update the views: repaint without erasing.
@@ -53,6 +65,8 @@ public:
     int m_nSelCol;           // written together with m_nSelRow
     CSettingsDialog m_dlgSettings;  // the options
     int m_nMarkerSide;              // the side whose move the change markers show
+    BoardPoint m_focus{0, 0};       // the point the board's keys act on; a7 at first
+    bool m_bFocusShown = false;     // a key has been used on the board: the focus is drawn
 
     // --- Input from the view --------------------------------------------------------------
 
@@ -66,6 +80,13 @@ public:
     // The right button: drops a picked stone (target state back to its select state) and
     // repaints; in every other state nothing happens, so a capture cannot be taken back.
     void OnCancelPick();
+
+    // A key on the board (a BoardKey): an arrow moves the focus to the next point in its
+    // direction, BOARD_KEY_ACTIVATE acts as OnFieldClick on the focused point and
+    // BOARD_KEY_CANCEL as OnCancelPick. The first key used makes the focus visible. While the
+    // computer thinks or plays alone, and while a search or message box of the document
+    // runs, every key does what a click does then: nothing. Other values are ignored.
+    void OnBoardKey(int nKey);
 
     // --- Commands ---------------------------------------------------------------------------
 

@@ -97,6 +97,10 @@ std::string FormatPositionText(const Position& pos, int nSideToMove) {
     return text;
 }
 
+int ReadingOrderCell(int nPoint) {
+    return READING_ORDER.anCell[nPoint];
+}
+
 std::string PointName(int nRow, int nCol) {
     std::string name;
     name += static_cast<char>('a' + nRow);

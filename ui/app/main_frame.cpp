@@ -56,6 +56,8 @@ CMainFrame::CMainFrame(CPelvarDoc& doc, CQtFrameworkServices& services, CPelvarA
 
     m_pView = new CPelvarView(doc, this);
     setCentralWidget(m_pView);
+    // The board has the keyboard focus when the window opens.
+    m_pView->setFocus();
     m_pView->SetStatusTextFn([this](const QString& strText) { SetMessageText(strText); });
 
     // The framework's default size: about three quarters of the screen, at least the size
@@ -230,6 +232,8 @@ void CMainFrame::OnCommand(int nId) {
             break;
     }
     UpdateCommandStates();
+    // Autoplay sets the human's state after its last repaint.
+    m_pView->UpdateAccessible();
 }
 
 void CMainFrame::OnViewStatusBar() {

@@ -1,10 +1,14 @@
 #include "pelvar_view.h"
 
 #include <cmath>
+#include <utility>
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "board_accessible.h"
+#include "board_key_map.h"
 #include "board_mapping.h"
 #include "board_painter.h"
 #include "pelvar_doc.h"
@@ -16,11 +20,15 @@ namespace {
 constexpr int WAIT_CURSOR = -2;
 }  // namespace
 
-CPelvarView::CPelvarView(CPelvarDoc& doc, QWidget* pParent) : QWidget(pParent), m_doc(doc) {
+CPelvarView::CPelvarView(CPelvarDoc& doc, QWidget* pParent)
+    : QWidget(pParent), m_doc(doc), m_accessibleShown(DescribeBoard(doc)) {
     // Repaints that the document asks for paint over the old picture instead of erasing it
     // first, which keeps the board from flickering; paintEvent erases where needed.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    // The board takes the keyboard focus by click and by Tab; the window gives it at start.
+    setFocusPolicy(Qt::StrongFocus);
+    InstallBoardAccessibleFactory();
 }
 
 void CPelvarView::OnUpdate(int nHint) {
@@ -30,6 +38,17 @@ void CPelvarView::OnUpdate(int nHint) {
         m_bErasePending = true;
     }
     update();
+    UpdateAccessible();
+}
+
+void CPelvarView::UpdateAccessible() {
+    BoardAccessibleText now = DescribeBoard(m_doc);
+    if (now == m_accessibleShown) {
+        return;
+    }
+    // Stored first: the events may make assistive technology read the board at once.
+    const BoardAccessibleText before = std::exchange(m_accessibleShown, std::move(now));
+    NotifyBoardAccessibleChanges(this, before, m_accessibleShown);
 }
 
 void CPelvarView::StartThinkTimer(int nMilliseconds) {
@@ -96,6 +115,24 @@ void CPelvarView::mouseDoubleClickEvent(QMouseEvent* pEvent) {
 void CPelvarView::mouseMoveEvent(QMouseEvent* pEvent) {
     UpdateCursor();
     QWidget::mouseMoveEvent(pEvent);
+}
+
+void CPelvarView::keyPressEvent(QKeyEvent* pEvent) {
+    const int nKey =
+        BoardKeyForKeyPress(pEvent->key(), pEvent->modifiers(), pEvent->isAutoRepeat());
+    if (nKey == KEY_NOT_FOR_BOARD) {
+        QWidget::keyPressEvent(pEvent);
+        return;
+    }
+    pEvent->accept();
+    // The document decides what the key does; it repaints what changed.
+    m_doc.OnBoardKey(nKey);
+}
+
+void CPelvarView::focusInEvent(QFocusEvent* pEvent) {
+    QWidget::focusInEvent(pEvent);
+    // The toolkit has announced the board; the point under the focus follows.
+    NotifyBoardFocus(this, m_accessibleShown.nFocusIndex);
 }
 
 void CPelvarView::OnLButtonDown(const QPoint& point) {

@@ -1,9 +1,11 @@
-// The view: the main window's client area. It paints the game from the document and turns
-// the mouse into game input; it holds no game state of its own.
+// The view: the main window's client area. It paints the game from the document, turns the
+// mouse and the board's keys into game input and keeps assistive technology told of the
+// board; it holds no game state of its own.
 #pragma once
 
 #include <QWidget>
 
+#include "board_accessible_text.h"
 #include "think_timer.h"
 
 class CPelvarDoc;
@@ -20,8 +22,13 @@ public:
 
     // Invalidates the whole client area: hint 1 (the document's own repaints) without
     // erasing, every other hint with erasing. The paint follows from the event loop, or at
-    // once from repaint().
+    // once from repaint(). Assistive technology learns at once what changed on the board.
     void OnUpdate(int nHint);
+
+    // Sends the accessibility events for whatever changed on the board since the last call
+    // (names of points, what to do, the picked stone, the focus); nothing when nothing did.
+    // For document changes that come without a repaint after them.
+    void UpdateAccessible();
 
     // Arms the think timer and the progress display for nMilliseconds; the progress texts
     // go to fnShowStatusText (the main window's message pane) when one is set.
@@ -43,6 +50,8 @@ protected:
     void mousePressEvent(QMouseEvent* pEvent) override;
     void mouseDoubleClickEvent(QMouseEvent* pEvent) override;
     void mouseMoveEvent(QMouseEvent* pEvent) override;
+    void keyPressEvent(QKeyEvent* pEvent) override;
+    void focusInEvent(QFocusEvent* pEvent) override;
 
 private:
     void OnLButtonDown(const QPoint& point);
@@ -56,4 +65,5 @@ private:
     bool m_bNoErasePending = false;  // a hint-1 update waits for its paint
     bool m_bLastPaintErased = false;
     int m_nCursorShown = -1;  // the cursor id set last; -1 none yet, WAIT_CURSOR the wait cursor
+    BoardAccessibleText m_accessibleShown;  // the board as assistive technology was last told
 };

@@ -24,6 +24,9 @@ inline constexpr COLORREF COLOR_STONE_SHADOW    = 2105376;   //   32,  32,  32  
 inline constexpr COLORREF COLOR_MARKER_REMOVED  = 255;       //  255,   0,   0  other side's stone taken
 inline constexpr COLORREF COLOR_MARKER_LEFT     = 8454016;   //  128, 255, 128  mover's stone left
 inline constexpr COLORREF COLOR_MARKER_ARRIVED  = 65280;     //    0, 255,   0  a stone arrived
+
+// Keyboard focus
+inline constexpr COLORREF COLOR_FOCUS           = 16711680;  //    0,   0, 255  frame of the focused point
 // clang-format on
 
 static_assert(COLOR_BOARD == RGB(243, 239, 73));
@@ -40,3 +43,4 @@ static_assert(COLOR_STONE_SHADOW == RGB(32, 32, 32));
 static_assert(COLOR_MARKER_REMOVED == RGB(255, 0, 0));
 static_assert(COLOR_MARKER_LEFT == RGB(128, 255, 128));
 static_assert(COLOR_MARKER_ARRIVED == RGB(0, 255, 0));
+static_assert(COLOR_FOCUS == RGB(0, 0, 255));

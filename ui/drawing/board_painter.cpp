@@ -18,6 +18,8 @@ constexpr int BOARD_SIZE = 5000;  // the board square, from logical (0, 0)
 constexpr int LINE_WIDTH = 83;
 constexpr int POINT_RADIUS = 125;
 constexpr int HIGHLIGHT_RADIUS = 275;
+constexpr int FOCUS_HALF_SIZE = 340;  // the focus frame's lines run this far from the centre
+constexpr int FOCUS_LINE_WIDTH = 50;  // about four pixels, clear of stone and highlight
 constexpr int STONES_PER_HAND_COLUMN = 7;
 constexpr int STATISTICS_X = -300;  // the line starts in the margin above the board
 constexpr int STATISTICS_Y = -300;
@@ -121,6 +123,24 @@ void OnDraw(CDC& dc, const CPelvarDoc& doc) {
                 DrawChangeMarker(dc, x, y, nPrevious, v, doc.m_nMarkerSide);
             }
         }
+    }
+
+    // 6a. The keyboard focus, once a key has been used on the board: a square frame around
+    //     the focused point, on top of its stone and marker. It lies well inside the board,
+    //     whose background the next paint draws over it, so a moved focus leaves nothing.
+    if (doc.m_bFocusShown && IsOnGrid(doc.m_focus.nRow, doc.m_focus.nCol) &&
+        IsBoardPoint(doc.m_focus.nRow, doc.m_focus.nCol)) {
+        const int x = G[doc.m_focus.nRow];
+        const int y = G[doc.m_focus.nCol];
+        const int s = FOCUS_HALF_SIZE;
+        CPen penFocus(PS_SOLID, FOCUS_LINE_WIDTH, COLOR_FOCUS);
+        dc.SelectObject(&penFocus);
+        dc.MoveTo(x - s, y - s);
+        dc.LineTo(x + s, y - s);
+        dc.LineTo(x + s, y + s);
+        dc.LineTo(x - s, y + s);
+        dc.LineTo(x - s, y - s);
+        dc.SelectObject(&penNull);
     }
 
     // 7. The two hand areas, cleared with white.

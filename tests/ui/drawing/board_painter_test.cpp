@@ -311,6 +311,29 @@ private slots:
         QCOMPARE(At(image, 8140, 6000), SENTINEL);  // the rows end at 8125
     }
 
+    // The keyboard focus: no frame until a key has been used on the board, then a blue frame
+    // around the focused point. Moved onto a stone and on, it leaves the picture exactly as a
+    // fresh paint of the new focus would.
+    void FocusFrameLeavesNothingBehind() {
+        CPelvarDoc doc(m_services);
+        doc.m_posCurrent.Cell(3, 0) = PLAYER_WHITE;  // d7
+        doc.m_posCurrent.Hand(PLAYER_WHITE) = 8;
+        doc.m_posPrevious = doc.m_posCurrent;
+        QCOMPARE(At(Render(doc), G(0) - 340, G(0)), Color(COLOR_BOARD));
+        doc.m_bFocusShown = true;
+        QImage image = Render(doc);
+        QCOMPARE(At(image, G(0) - 340, G(0)), Color(COLOR_FOCUS));  // a7's frame, left
+        QCOMPARE(At(image, G(0), G(0) + 340), Color(COLOR_FOCUS));  // and bottom
+        for (BoardPoint focus : {BoardPoint{3, 0}, BoardPoint{3, 1}, BoardPoint{6, 0}}) {
+            doc.m_focus = focus;
+            Paint(image, doc);
+            QVERIFY2(image == Render(doc),
+                     qPrintable(QStringLiteral("focus (%1,%2)").arg(focus.nRow).arg(focus.nCol)));
+        }
+        QCOMPARE(At(image, G(6) + 340, G(0)), Color(COLOR_FOCUS));
+        QCOMPARE(At(image, G(3) + 340, G(0) + 340), Color(COLOR_BOARD));
+    }
+
     // Counts outside 0..9 stay inside the picture's areas.
     void CountsOutOfRange() {
         CPelvarDoc doc(m_services);

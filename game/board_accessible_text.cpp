@@ -1,0 +1,123 @@
+#include "board_accessible_text.h"
+
+#include "pelvar_doc.h"
+#include "position_text.h"
+
+namespace {
+
+bool IsTargetState(int nState) {
+    return nState == STATE_SLIDE_TARGET || nState == STATE_JUMP_TARGET;
+}
+
+}  // namespace
+
+const char* PointContentText(int nCell) {
+    switch (nCell) {
+        case CELL_EMPTY:
+            return "leer";
+        case PLAYER_WHITE:
+            return "weiß";
+        case PLAYER_BLACK:
+            return "schwarz";
+        default:
+            return "";
+    }
+}
+
+std::string PointAccessibleName(const Position& pos, BoardPoint point) {
+    return PointName(point.nRow, point.nCol) + " " +
+           PointContentText(pos.Cell(point.nRow, point.nCol));
+}
+
+BoardPoint PointAtReadingIndex(int nIndex) {
+    const int nCell = ReadingOrderCell(nIndex);
+    return {nCell / GRID_SIZE, nCell % GRID_SIZE};
+}
+
+int ReadingIndexOfPoint(BoardPoint point) {
+    if (!IsOnGrid(point.nRow, point.nCol)) {
+        return -1;
+    }
+    for (int nIndex = 0; nIndex < POINT_COUNT; ++nIndex) {
+        if (ReadingOrderCell(nIndex) == CellIndex(point.nRow, point.nCol)) {
+            return nIndex;
+        }
+    }
+    return -1;
+}
+
+std::string HandAccessibleText(const Position& pos, int nSide) {
+    const int nCaptured = STONES_PER_SIDE - pos.CountStones(nSide);
+    return std::string(nSide == PLAYER_WHITE ? "Weiß" : "Schwarz") + ": " +
+           std::to_string(pos.Hand(nSide)) + " in der Hand, " + std::to_string(nCaptured) +
+           " geschlagen";
+}
+
+std::string TaskAccessibleText(int nState, BoardPoint picked) {
+    switch (nState) {
+        case STATE_THINKING:
+            return "Der Computer denkt nach.";
+        case STATE_PLACE:
+            return "Setzen Sie einen Stein auf einen freien Punkt.";
+        case STATE_CAPTURE:
+            return "Schlagen Sie einen schwarzen Stein, der in keiner Pelvar steht.";
+        case STATE_SELECT_SLIDE:
+            return "Wählen Sie einen Ihrer Steine zum Ziehen.";
+        case STATE_SLIDE_TARGET:
+            return "Ziehen Sie den Stein von " + PointName(picked.nRow, picked.nCol) +
+                   " auf einen freien Nachbarpunkt.";
+        case STATE_SELECT_JUMP:
+            return "Wählen Sie einen Ihrer Steine zum Springen.";
+        case STATE_JUMP_TARGET:
+            return "Springen Sie mit dem Stein von " + PointName(picked.nRow, picked.nCol) +
+                   " auf einen freien Punkt.";
+        case STATE_AUTOPLAY:
+            return "Der Computer spielt gegen sich selbst.";
+        default:
+            return "";
+    }
+}
+
+BoardAccessibleText DescribeBoard(const CPelvarDoc& doc) {
+    BoardAccessibleText text;
+    for (int nIndex = 0; nIndex < POINT_COUNT; ++nIndex) {
+        text.astrPointNames[static_cast<std::size_t>(nIndex)] =
+            PointAccessibleName(doc.m_posCurrent, PointAtReadingIndex(nIndex));
+    }
+    const BoardPoint picked{doc.m_nSelRow, doc.m_nSelCol};
+    text.strDescription = TaskAccessibleText(doc.m_nState, picked) + " " +
+                          HandAccessibleText(doc.m_posCurrent, PLAYER_WHITE) + ". " +
+                          HandAccessibleText(doc.m_posCurrent, PLAYER_BLACK) + ".";
+    text.nFocusIndex = ReadingIndexOfPoint(doc.m_focus);
+    text.nSelectedIndex = IsTargetState(doc.m_nState) ? ReadingIndexOfPoint(picked) : -1;
+    return text;
+}
+
+std::vector<BoardAccessibleChange> BoardAccessibleChanges(const BoardAccessibleText& before,
+                                                          const BoardAccessibleText& after,
+                                                          bool bHasFocus) {
+    std::vector<BoardAccessibleChange> changes;
+    for (int nIndex = 0; nIndex < POINT_COUNT; ++nIndex) {
+        const auto i = static_cast<std::size_t>(nIndex);
+        if (before.astrPointNames[i] != after.astrPointNames[i]) {
+            changes.push_back({BOARD_EVENT_NAME, nIndex});
+        }
+    }
+    if (before.strDescription != after.strDescription) {
+        changes.push_back({BOARD_EVENT_DESCRIPTION, -1});
+    }
+    if (before.nSelectedIndex != after.nSelectedIndex) {
+        for (int nIndex : {before.nSelectedIndex, after.nSelectedIndex}) {
+            if (nIndex >= 0) {
+                changes.push_back({BOARD_EVENT_SELECTED_STATE, nIndex});
+            }
+        }
+    }
+    if (before.nFocusIndex != after.nFocusIndex) {
+        changes.push_back({BOARD_EVENT_FOCUSED_STATE, before.nFocusIndex});
+        if (bHasFocus) {
+            changes.push_back({BOARD_EVENT_FOCUS, after.nFocusIndex});
+        }
+    }
+    return changes;
+}

@@ -1,0 +1,174 @@
+// The board's keys and what the board tells assistive technology: where the arrows move the
+// focus, what the keys do while they must not act, and the German texts of points, hands and
+// tasks.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <vector>
+
+#include "board_accessible_text.h"
+#include "doc_fixture.h"
+
+namespace {
+
+bool IsPoint(int nRow, int nCol) {
+    return IsOnGrid(nRow, nCol) && BOARD_TEMPLATE[CellIndex(nRow, nCol)] != CELL_OFFBOARD;
+}
+
+BoardPoint Walk(BoardPoint from, std::initializer_list<int> keys) {
+    for (int nKey : keys) {
+        from = NextFocusPoint(from, nKey);
+    }
+    return from;
+}
+
+// Every point, every direction: the focus lands on the first point of the grid line in that
+// direction, or stays where no point lies before the edge.
+TEST(BoardFocus, ArrowsGoToTheNearestPointOnTheLineOrStay) {
+    const int anRowStep[] = {-1, 1, 0, 0};
+    const int anColStep[] = {0, 0, -1, 1};
+    for (int nRow = 0; nRow < GRID_SIZE; ++nRow) {
+        for (int nCol = 0; nCol < GRID_SIZE; ++nCol) {
+            if (!IsPoint(nRow, nCol)) {
+                continue;
+            }
+            for (int nDir = FOCUS_LEFT; nDir <= FOCUS_DOWN; ++nDir) {
+                BoardPoint expected{nRow, nCol};
+                for (int r = nRow + anRowStep[nDir], c = nCol + anColStep[nDir]; IsOnGrid(r, c);
+                     r += anRowStep[nDir], c += anColStep[nDir]) {
+                    if (IsPoint(r, c)) {
+                        expected = {r, c};
+                        break;
+                    }
+                }
+                EXPECT_EQ(NextFocusPoint({nRow, nCol}, nDir), expected)
+                    << "from (" << nRow << "," << nCol << ") direction " << nDir;
+            }
+        }
+    }
+    // The board as drawn: Right runs along the files, Down down the ranks, over the centre.
+    EXPECT_EQ(Walk({0, 0}, {FOCUS_RIGHT}), (BoardPoint{3, 0}));                         // a7 -> d7
+    EXPECT_EQ(Walk({0, 0}, {FOCUS_RIGHT, FOCUS_RIGHT}), (BoardPoint{6, 0}));            // -> g7
+    EXPECT_EQ(Walk({6, 0}, {FOCUS_RIGHT, FOCUS_UP}), (BoardPoint{6, 0}));               // edge
+    EXPECT_EQ(Walk({3, 0}, {FOCUS_DOWN}), (BoardPoint{3, 1}));                          // d7 -> d6
+    EXPECT_EQ(Walk({3, 0}, {FOCUS_DOWN, FOCUS_DOWN, FOCUS_DOWN}), (BoardPoint{3, 4}));  // d3
+}
+
+// From a7, where the focus starts, the arrows reach all 24 points.
+TEST(BoardFocus, EveryPointCanBeReached) {
+    std::set<int> reached = {CellIndex(0, 0)};
+    std::vector<BoardPoint> todo = {{0, 0}};
+    while (!todo.empty()) {
+        const BoardPoint from = todo.back();
+        todo.pop_back();
+        for (int nDir = FOCUS_LEFT; nDir <= FOCUS_DOWN; ++nDir) {
+            const BoardPoint next = NextFocusPoint(from, nDir);
+            if (reached.insert(CellIndex(next.nRow, next.nCol)).second) {
+                todo.push_back(next);
+            }
+        }
+    }
+    EXPECT_EQ(reached.size(), static_cast<std::size_t>(POINT_COUNT));
+}
+
+// While the computer thinks or plays alone, and while a box of the document is open, no key
+// does anything, not even show the focus.
+TEST_F(DocTest, BoardKeysDoNothingWhenClicksDoNothing) {
+    const auto pressAll = [this] {
+        for (int nKey = BOARD_KEY_LEFT; nKey <= BOARD_KEY_CANCEL; ++nKey) {
+            m_doc.OnBoardKey(nKey);
+        }
+    };
+    for (int nState : {STATE_THINKING, STATE_AUTOPLAY}) {
+        SetBoard({{0, 0}}, {{6, 6}}, 8, 8, nState);
+        const Snapshot before = Snap();
+        pressAll();
+        EXPECT_EQ(Snap(), before) << "state " << nState;
+    }
+    // The refusal box is open in the capture state.
+    SetBoard({{0, 0}, {0, 3}, {0, 6}}, {{6, 0}, {6, 3}, {6, 6}}, 6, 6, STATE_CAPTURE);
+    m_services.m_answers = {IDYES};
+    m_services.m_fnDuringBox = [&] {
+        const Snapshot before = Snap();
+        pressAll();
+        EXPECT_EQ(Snap(), before);
+    };
+    m_doc.OnFieldClick(6, 3);
+    EXPECT_EQ(m_services.m_boxes.size(), 1u);
+    EXPECT_FALSE(m_doc.m_bFocusShown);
+    EXPECT_EQ(m_doc.m_focus, (BoardPoint{0, 0}));
+}
+
+TEST(BoardAccessibleText, NamesHandsAndTasks) {
+    Position pos;
+    pos.ResetPosition();
+    pos.Cell(3, 0) = PLAYER_WHITE;
+    pos.Cell(6, 6) = PLAYER_BLACK;
+    pos.Hand(PLAYER_WHITE) = 7;  // one white stone on the board, one lost
+    pos.Hand(PLAYER_BLACK) = 5;  // one black stone on the board, three lost
+    EXPECT_EQ(PointAccessibleName(pos, {0, 0}), "a7 leer");
+    EXPECT_EQ(PointAccessibleName(pos, {3, 0}), "d7 weiß");
+    EXPECT_EQ(PointAccessibleName(pos, {6, 6}), "g1 schwarz");
+    EXPECT_EQ(HandAccessibleText(pos, PLAYER_WHITE), "Weiß: 7 in der Hand, 1 geschlagen");
+    EXPECT_EQ(HandAccessibleText(pos, PLAYER_BLACK), "Schwarz: 5 in der Hand, 3 geschlagen");
+
+    // Reading order a7 d7 g7 b6 ... g1, and back, for the 24 points only.
+    EXPECT_EQ(PointAtReadingIndex(0), (BoardPoint{0, 0}));
+    EXPECT_EQ(PointAtReadingIndex(1), (BoardPoint{3, 0}));
+    EXPECT_EQ(PointAtReadingIndex(3), (BoardPoint{1, 1}));
+    EXPECT_EQ(PointAtReadingIndex(23), (BoardPoint{6, 6}));
+    for (int nRow = -1; nRow <= GRID_SIZE; ++nRow) {
+        for (int nCol = -1; nCol <= GRID_SIZE; ++nCol) {
+            const int nIndex = ReadingIndexOfPoint({nRow, nCol});
+            if (IsPoint(nRow, nCol)) {
+                EXPECT_EQ(PointAtReadingIndex(nIndex), (BoardPoint{nRow, nCol}));
+            } else {
+                EXPECT_EQ(nIndex, -1) << nRow << "," << nCol;
+            }
+        }
+    }
+
+    // Each state has its own task; the target states name the picked stone.
+    std::set<std::string> tasks;
+    for (int nState = STATE_THINKING; nState <= STATE_AUTOPLAY; ++nState) {
+        tasks.insert(TaskAccessibleText(nState, {3, 1}));
+    }
+    EXPECT_EQ(tasks.size(), 8u);
+    EXPECT_EQ(tasks.count(""), 0u);
+    EXPECT_EQ(TaskAccessibleText(STATE_SLIDE_TARGET, {3, 1}),
+              "Ziehen Sie den Stein von d6 auf einen freien Nachbarpunkt.");
+}
+
+// The computer's reply to a7 changes two names and the description; a pick and a focus move
+// change states; nothing changed means nothing to announce.
+TEST_F(DocTest, BoardChangesAnnounceMovesPicksAndFocus) {
+    const BoardAccessibleText start = DescribeBoard(m_doc);
+    EXPECT_TRUE(BoardAccessibleChanges(start, start, true).empty());
+    m_doc.OnFieldClick(0, 0);
+    const BoardAccessibleText reply = DescribeBoard(m_doc);
+    int nBlack = -1;
+    for (int i = 0; i < POINT_COUNT; ++i) {
+        if (reply.astrPointNames[static_cast<std::size_t>(i)].ends_with(" schwarz")) {
+            nBlack = i;
+        }
+    }
+    ASSERT_GT(nBlack, 0);
+    EXPECT_EQ(
+        BoardAccessibleChanges(start, reply, true),
+        (std::vector<BoardAccessibleChange>{
+            {BOARD_EVENT_NAME, 0}, {BOARD_EVENT_NAME, nBlack}, {BOARD_EVENT_DESCRIPTION, -1}}));
+
+    BoardAccessibleText picked = reply;
+    picked.nSelectedIndex = 4;
+    picked.nFocusIndex = 4;
+    EXPECT_EQ(BoardAccessibleChanges(reply, picked, true),
+              (std::vector<BoardAccessibleChange>{{BOARD_EVENT_SELECTED_STATE, 4},
+                                                  {BOARD_EVENT_FOCUSED_STATE, 0},
+                                                  {BOARD_EVENT_FOCUS, 4}}));
+    // Without the keyboard focus on the board no point takes the focus.
+    EXPECT_EQ(BoardAccessibleChanges(picked, reply, false),
+              (std::vector<BoardAccessibleChange>{{BOARD_EVENT_SELECTED_STATE, 4},
+                                                  {BOARD_EVENT_FOCUSED_STATE, 4}}));
+}
+
+}  // namespace

@@ -1,0 +1,210 @@
+#include "board_accessible.h"
+
+#include <QAccessibleEvent>
+#include <QPointer>
+#include <QWindow>
+
+#include "board_mapping.h"
+#include "pelvar_doc.h"
+#include "pelvar_view.h"
+
+namespace {
+
+// Half the side of a point's box for assistive technology: the highlight's radius, which
+// takes in the stone and its shadow.
+constexpr int POINT_BOX_HALF = 275;
+
+QAccessibleInterface* BoardFactory(const QString& /*strClassName*/, QObject* pObject) {
+    if (auto* pView = qobject_cast<CPelvarView*>(pObject)) {
+        return new CBoardAccessible(pView);
+    }
+    return nullptr;
+}
+
+// The box of point nIndex in the view's client pixels.
+QRect PointBox(int nIndex) {
+    const BoardPoint point = PointAtReadingIndex(nIndex);
+    const int x = GridCoordinate(point.nRow);
+    const int y = GridCoordinate(point.nCol);
+    return QRect(
+        QPoint(LogicalToDeviceX(x - POINT_BOX_HALF), LogicalToDeviceY(y - POINT_BOX_HALF)),
+        QPoint(LogicalToDeviceX(x + POINT_BOX_HALF) - 1, LogicalToDeviceY(y + POINT_BOX_HALF) - 1));
+}
+
+// One board point: no object of its own, no children; everything is read from the document
+// at the moment it is asked for.
+class CPointAccessible final : public QAccessibleInterface {
+public:
+    CPointAccessible(CPelvarView* pView, int nIndex) : m_pView(pView), m_nIndex(nIndex) {}
+
+    bool isValid() const override { return !m_pView.isNull(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override {
+        return m_pView.isNull() ? nullptr : m_pView->window()->windowHandle();
+    }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(m_pView.data());
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name || m_pView.isNull()) {
+            return QString();
+        }
+        return QString::fromStdString(PointAccessibleName(m_pView->GetDocument().m_posCurrent,
+                                                          PointAtReadingIndex(m_nIndex)));
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+
+    QRect rect() const override {
+        if (m_pView.isNull()) {
+            return QRect();
+        }
+        const QRect box = PointBox(m_nIndex);
+        return QRect(m_pView->mapToGlobal(box.topLeft()), box.size());
+    }
+
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        if (m_pView.isNull()) {
+            state.invalid = true;
+            return state;
+        }
+        const BoardAccessibleText board = DescribeBoard(m_pView->GetDocument());
+        state.focusable = true;
+        state.selectable = true;
+        state.focused = m_pView->hasFocus() && board.nFocusIndex == m_nIndex;
+        state.selected = board.nSelectedIndex == m_nIndex;
+        state.invisible = !m_pView->isVisible();
+        return state;
+    }
+
+private:
+    QPointer<CPelvarView> m_pView;
+    int m_nIndex;
+};
+
+}  // namespace
+
+void InstallBoardAccessibleFactory() {
+    static const bool bInstalled = [] {
+        QAccessible::installFactory(BoardFactory);
+        return true;
+    }();
+    (void)bInstalled;
+}
+
+void NotifyBoardAccessibleChanges(CPelvarView* pView, const BoardAccessibleText& before,
+                                  const BoardAccessibleText& after) {
+    for (const BoardAccessibleChange& change :
+         BoardAccessibleChanges(before, after, pView->hasFocus())) {
+        switch (change.nEvent) {
+            case BOARD_EVENT_NAME: {
+                QAccessibleEvent event(pView, QAccessible::NameChanged);
+                event.setChild(change.nIndex);
+                QAccessible::updateAccessibility(&event);
+                break;
+            }
+            case BOARD_EVENT_DESCRIPTION: {
+                QAccessibleEvent event(pView, QAccessible::DescriptionChanged);
+                QAccessible::updateAccessibility(&event);
+                break;
+            }
+            case BOARD_EVENT_SELECTED_STATE:
+            case BOARD_EVENT_FOCUSED_STATE: {
+                QAccessible::State changed;
+                changed.selected = change.nEvent == BOARD_EVENT_SELECTED_STATE;
+                changed.focused = change.nEvent == BOARD_EVENT_FOCUSED_STATE;
+                QAccessibleStateChangeEvent event(pView, changed);
+                event.setChild(change.nIndex);
+                QAccessible::updateAccessibility(&event);
+                break;
+            }
+            case BOARD_EVENT_FOCUS:
+                NotifyBoardFocus(pView, change.nIndex);
+                break;
+            default:
+                break;
+        }
+    }
+}
+
+void NotifyBoardFocus(CPelvarView* pView, int nFocusIndex) {
+    if (nFocusIndex >= 0) {
+        QAccessibleEvent event(pView, QAccessible::Focus);
+        event.setChild(nFocusIndex);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+CBoardAccessible::CBoardAccessible(CPelvarView* pView)
+    : QAccessibleWidget(pView, QAccessible::Grouping) {
+    for (int nIndex = 0; nIndex < POINT_COUNT; ++nIndex) {
+        const auto i = static_cast<std::size_t>(nIndex);
+        m_apPoints[i] = new CPointAccessible(pView, nIndex);
+        m_anPointIds[i] = QAccessible::registerAccessibleInterface(m_apPoints[i]);
+    }
+}
+
+CBoardAccessible::~CBoardAccessible() {
+    // The cache owns the registered children; a child it has deleted already is skipped.
+    for (QAccessible::Id nId : m_anPointIds) {
+        QAccessible::deleteAccessibleInterface(nId);
+    }
+}
+
+QString CBoardAccessible::text(QAccessible::Text t) const {
+    const auto* pView = static_cast<const CPelvarView*>(widget());
+    switch (t) {
+        case QAccessible::Name:
+            return QString::fromUtf8(TEXT_BOARD_NAME);
+        case QAccessible::Description:
+            return QString::fromStdString(DescribeBoard(pView->GetDocument()).strDescription);
+        default:
+            return QAccessibleWidget::text(t);
+    }
+}
+
+int CBoardAccessible::childCount() const {
+    return POINT_COUNT;
+}
+
+QAccessibleInterface* CBoardAccessible::child(int nIndex) const {
+    if (nIndex < 0 || nIndex >= POINT_COUNT) {
+        return nullptr;
+    }
+    return m_apPoints[static_cast<std::size_t>(nIndex)];
+}
+
+int CBoardAccessible::indexOfChild(const QAccessibleInterface* pChild) const {
+    for (int nIndex = 0; nIndex < POINT_COUNT; ++nIndex) {
+        if (m_apPoints[static_cast<std::size_t>(nIndex)] == pChild) {
+            return nIndex;
+        }
+    }
+    return -1;
+}
+
+QAccessibleInterface* CBoardAccessible::childAt(int x, int y) const {
+    const QPoint local = widget()->mapFromGlobal(QPoint(x, y));
+    for (int nIndex = 0; nIndex < POINT_COUNT; ++nIndex) {
+        if (PointBox(nIndex).contains(local)) {
+            return child(nIndex);
+        }
+    }
+    return nullptr;
+}
+
+QAccessibleInterface* CBoardAccessible::focusChild() const {
+    const auto* pView = static_cast<const CPelvarView*>(widget());
+    if (!pView->hasFocus()) {
+        return nullptr;
+    }
+    return child(ReadingIndexOfPoint(pView->GetDocument().m_focus));
+}
