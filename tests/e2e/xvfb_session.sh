@@ -97,11 +97,11 @@ e2e_start_xvfb() {
     Xvfb -displayfd 3 -screen 0 "$E2E_SCREEN" -nolisten tcp -noreset \
         3>"$fifo" 2>"$E2E_DIR/xvfb.log" &
     E2E_XVFB_PID=$!
-    tries=0
+    start=$(e2e_now)
     while [ ! -s "$fifo" ]; do
         e2e_running "$E2E_XVFB_PID" || e2e_fail "Xvfb did not start (see xvfb.log)"
-        tries=$((tries + 1))
-        [ "$tries" -le 100 ] || e2e_fail "Xvfb reported no display within 10 s"
+        awk -v t="$(e2e_elapsed "$start")" -v m="$E2E_PATIENCE" 'BEGIN { exit !(t > m) }' &&
+            e2e_fail "Xvfb reported no display within $E2E_PATIENCE s"
         sleep 0.1
     done
     DISPLAY=:$(head -n 1 "$fifo")
