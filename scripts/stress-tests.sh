@@ -30,7 +30,7 @@ while [ "$run" -le "$runs" ]; do
         if ctest --preset "$preset" -j"$jobs" >"$log" 2>&1; then
             rm -f "$log"
         else
-            status="FAILED ($preset: $(grep -E '^ +[0-9]+ - ' "$log" | sed 's/^ *[0-9]* - //' | tr '\n' ' '))"
+            status="FAILED ($preset: $(grep -E '^[[:space:]]+[0-9]+ - ' "$log" | sed 's/^[[:space:]]*[0-9]* - //' | tr '\n' ' '))"
         fi
     done
     echo "run $run (-j$jobs): $status"
