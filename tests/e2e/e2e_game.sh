@@ -14,40 +14,18 @@ e2e_start_xvfb
 e2e_start_app "$PELVAR"
 e2e_wait_window "Unbenannt - Pelvar" 30
 
-# wait_board SECONDS CONDITION...: screenshots until the board, read into BOARD, meets the
-# condition (a shell command); the time it took goes to WAITED.
-wait_board() {
-    limit=$1
-    shift
-    start=$(e2e_now)
-    while :; do
-        shot=$(e2e_shot board) || e2e_fail "no screenshot"
-        if e2e_find_board "$shot"; then
-            BOARD=$(e2e_read_board "$shot")
-            if eval "$*"; then
-                WAITED=$(e2e_elapsed "$start")
-                return 0
-            fi
-        fi
-        if awk -v t="$(e2e_elapsed "$start")" -v m="$limit" 'BEGIN { exit !(t > m) }'; then
-            e2e_fail "after $limit s still not: $*"
-        fi
-        sleep 0.2
-    done
-}
-
 # 1. A new game: the board, no stone on it.
-wait_board 15 '[ "$(e2e_count "$BOARD" white)" -eq 0 ] && [ "$(e2e_count "$BOARD" black)" -eq 0 ]'
+e2e_wait_board 15 '[ "$(e2e_count "$BOARD" white)" -eq 0 ] && [ "$(e2e_count "$BOARD" black)" -eq 0 ]'
 e2e_log "board at ($BOARD_X, $BOARD_Y), empty"
 
 # 2. The human places on a7: the stone shows at once, while the computer thinks.
 e2e_click 0 0
 clicked=$(e2e_now)
-wait_board 3 'e2e_point_is "$BOARD" 0,0 white'
+e2e_wait_board 3 'e2e_point_is "$BOARD" 0,0 white'
 e2e_log "white stone on a7 after $WAITED s"
 
 # 3. The computer's stone appears once the think time of 3.5 s is up, not before.
-wait_board 9 '[ "$(e2e_count "$BOARD" black)" -eq 1 ]'
+e2e_wait_board 9 '[ "$(e2e_count "$BOARD" black)" -eq 1 ]'
 reply=$(e2e_elapsed "$clicked")
 e2e_log "black stone after $reply s"
 awk -v t="$reply" 'BEGIN { exit !(t >= 3.0 && t <= 9.0) }' ||
@@ -55,21 +33,8 @@ awk -v t="$reply" 'BEGIN { exit !(t >= 3.0 && t <= 9.0) }' ||
 [ "$(e2e_count "$BOARD" white)" -eq 1 ] && e2e_point_is "$BOARD" 0,0 white ||
     e2e_fail "the white stone on a7 is gone"
 
-# 4. Options by keyboard: Alt+E opens "&Einstellungen", o chooses "&Optionen"; the focus
-# starts on OK, two tabs reach the seconds field, which selects its text; Enter is OK.
-e2e_keys alt+e o
-main_window=$E2E_WINDOW
-e2e_wait_window Spieleinstellungen 10
-dialog=$E2E_WINDOW
-E2E_WINDOW=$main_window
-e2e_shot options >/dev/null
-xdotool windowfocus "$dialog" 2>/dev/null
-xdotool key --clearmodifiers Tab Tab ctrl+a
-xdotool type --delay 50 "0.5"
-e2e_shot options-typed >/dev/null
-xdotool key --clearmodifiers Return
-e2e_wait_window_gone Spieleinstellungen 10
-e2e_log "0.5 seconds set"
+# 4. Options by keyboard: 0.5 seconds per move.
+e2e_set_seconds 0.5
 
 # 5. The next move: the first empty point of a few far from a7; black answers within the
 # new think time (the old one would take 3.5 s).
@@ -83,8 +48,8 @@ done
 [ -n "$target" ] || e2e_fail "no empty point to play on"
 e2e_click "${target%,*}" "${target#*,}"
 clicked=$(e2e_now)
-wait_board 3 'e2e_point_is "$BOARD" "$target" white'
-wait_board 6 '[ "$(e2e_count "$BOARD" black)" -eq 2 ]'
+e2e_wait_board 3 'e2e_point_is "$BOARD" "$target" white'
+e2e_wait_board 6 '[ "$(e2e_count "$BOARD" black)" -eq 2 ]'
 reply=$(e2e_elapsed "$clicked")
 e2e_log "white on $target, black answered after $reply s"
 awk -v t="$reply" 'BEGIN { exit !(t <= 3.0) }' ||

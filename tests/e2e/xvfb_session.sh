@@ -231,3 +231,44 @@ e2e_wait_exit() {
     E2E_EXIT=$?
     E2E_APP_PID=""
 }
+
+# e2e_wait_board SECONDS CONDITION...: screenshots until the board, read into BOARD, meets the
+# condition (a shell command); the time it took goes to WAITED, the last screenshot to SHOT.
+e2e_wait_board() {
+    limit=$1
+    shift
+    start=$(e2e_now)
+    while :; do
+        SHOT=$(e2e_shot board) || e2e_fail "no screenshot"
+        if e2e_find_board "$SHOT"; then
+            BOARD=$(e2e_read_board "$SHOT")
+            if eval "$*"; then
+                WAITED=$(e2e_elapsed "$start")
+                return 0
+            fi
+        fi
+        if awk -v t="$(e2e_elapsed "$start")" -v m="$limit" 'BEGIN { exit !(t > m) }'; then
+            e2e_fail "after $limit s still not: $*"
+        fi
+        sleep 0.2
+    done
+}
+
+# e2e_set_seconds SECONDS: the computer's thinking time through "Einstellungen > Optionen",
+# by keyboard: Alt+E opens "&Einstellungen", o chooses "&Optionen"; the focus starts on OK,
+# two tabs reach the seconds field, which selects its text; Enter is OK.
+e2e_set_seconds() {
+    e2e_keys alt+e o
+    main_window=$E2E_WINDOW
+    e2e_wait_window Spieleinstellungen 10
+    dialog=$E2E_WINDOW
+    E2E_WINDOW=$main_window
+    e2e_shot options >/dev/null
+    xdotool windowfocus "$dialog" 2>/dev/null
+    xdotool key --clearmodifiers Tab Tab ctrl+a
+    xdotool type --delay 50 "$1"
+    e2e_shot options-typed >/dev/null
+    xdotool key --clearmodifiers Return
+    e2e_wait_window_gone Spieleinstellungen 10
+    e2e_log "$1 seconds set"
+}
