@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include <QImage>
+#include <cstring>
 #include <memory>
 #include <random>
 #include <vector>
@@ -40,7 +41,9 @@ enum GameKind { HUMAN_GAME, AUTOPLAY_GAME, HUMAN_WINS, REFUSED_CAPTURE };
 
 // Where the two pictures differ: the number of pixels and the first one; "" when equal.
 QString Difference(const QImage& shown, const QImage& fresh) {
-    if (shown == fresh) {
+    // Both images hold the same format and size, and opaque pixels only: equal bytes are
+    // equal pictures (and much quicker to compare than pixel by pixel).
+    if (std::memcmp(shown.constBits(), fresh.constBits(), size_t(shown.sizeInBytes())) == 0) {
         return QString();
     }
     int nDiffering = 0;
