@@ -32,7 +32,7 @@ const QSize SIZES[] = {QSize(800, 620), QSize(600, 450), QSize(880, 700)};
 
 // Nodes per search: small, so that the computer's replies are quick.
 constexpr int NODES_PER_SEARCH = 200;
-constexpr int CLICKS_PER_GAME = 400;     // a random human game that has not ended stops here
+constexpr int CLICKS_PER_GAME = 250;     // a random human game that has not ended stops here
 constexpr int AUTOPLAY_MOVES = 120;      // an autoplay game that has not ended is quit here
 constexpr int CLICKS_PER_RESIZE = 41;    // human games: a resize now and then
 constexpr int SEARCHES_PER_RESIZE = 41;  // autoplay games: likewise
