@@ -14,28 +14,7 @@ e2e_start_xvfb
 e2e_start_app "$PELVAR"
 e2e_wait_window "Unbenannt - Pelvar"
 
-# wait_board CONDITION...: screenshots until the board, read into BOARD, meets the condition
-# (a shell command). SHOT_END becomes the time (from e2e_now) at which the screenshot that
-# met it was complete: what it shows was on the screen by then.
-wait_board() {
-    start=$(e2e_now)
-    while :; do
-        shot=$(e2e_shot board) || e2e_fail "no screenshot"
-        SHOT_END=$(e2e_now)
-        if e2e_find_board "$shot"; then
-            BOARD=$(e2e_read_board "$shot")
-            if eval "$*"; then
-                return 0
-            fi
-        fi
-        if awk -v t="$(e2e_elapsed "$start")" -v m="$E2E_PATIENCE" 'BEGIN { exit !(t > m) }'; then
-            e2e_fail "after $E2E_PATIENCE s still not: $*"
-        fi
-        sleep 0.2
-    done
-}
-
-# answered_after SINCE SECONDS: fails unless the black stone that the last wait_board found
+# answered_after SINCE SECONDS: fails unless the black stone that the last e2e_wait_board found
 # was first seen in a screenshot completed at least SECONDS after SINCE, a time taken before
 # the click: the computer must not answer before its think time is up. (The reverse, an
 # answer on time, depends on the machine's load and is no part of this test.)
@@ -47,17 +26,17 @@ answered_after() {
 }
 
 # 1. A new game: the board, no stone on it.
-wait_board '[ "$(e2e_count "$BOARD" white)" -eq 0 ] && [ "$(e2e_count "$BOARD" black)" -eq 0 ]'
+e2e_wait_board '[ "$(e2e_count "$BOARD" white)" -eq 0 ] && [ "$(e2e_count "$BOARD" black)" -eq 0 ]'
 e2e_log "board at ($BOARD_X, $BOARD_Y), empty"
 
 # 2. The human places on a7: the white stone shows.
 before=$(e2e_now)
 e2e_click 0 0
-wait_board 'e2e_point_is "$BOARD" 0,0 white'
+e2e_wait_board 'e2e_point_is "$BOARD" 0,0 white'
 e2e_log "white stone on a7"
 
 # 3. The computer's stone appears once the think time of 3.5 s is up, not before.
-wait_board '[ "$(e2e_count "$BOARD" black)" -eq 1 ]'
+e2e_wait_board '[ "$(e2e_count "$BOARD" black)" -eq 1 ]'
 answered_after "$before" 3.5
 [ "$(e2e_count "$BOARD" white)" -eq 1 ] && e2e_point_is "$BOARD" 0,0 white ||
     e2e_fail "the white stone on a7 is gone"
@@ -77,8 +56,8 @@ done
 [ -n "$target" ] || e2e_fail "no empty point to play on"
 before=$(e2e_now)
 e2e_click "${target%,*}" "${target#*,}"
-wait_board 'e2e_point_is "$BOARD" "$target" white'
-wait_board '[ "$(e2e_count "$BOARD" black)" -eq 2 ]'
+e2e_wait_board 'e2e_point_is "$BOARD" "$target" white'
+e2e_wait_board '[ "$(e2e_count "$BOARD" black)" -eq 2 ]'
 answered_after "$before" 6
 [ "$(e2e_count "$BOARD" white)" -eq 2 ] || e2e_fail "white does not have its two stones"
 

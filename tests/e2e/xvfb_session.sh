@@ -273,3 +273,24 @@ e2e_wait_exit() {
     E2E_EXIT=$?
     E2E_APP_PID=""
 }
+
+# e2e_wait_board CONDITION...: screenshots until the board, read into BOARD, meets the
+# condition (a shell command); SHOT becomes that screenshot, SHOT_END the time (from e2e_now)
+# at which it was complete: what it shows was on the screen by then.
+e2e_wait_board() {
+    start=$(e2e_now)
+    while :; do
+        SHOT=$(e2e_shot board) || e2e_fail "no screenshot"
+        SHOT_END=$(e2e_now)
+        if e2e_find_board "$SHOT"; then
+            BOARD=$(e2e_read_board "$SHOT")
+            if eval "$*"; then
+                return 0
+            fi
+        fi
+        if awk -v t="$(e2e_elapsed "$start")" -v m="$E2E_PATIENCE" 'BEGIN { exit !(t > m) }'; then
+            e2e_fail "after $E2E_PATIENCE s still not: $*"
+        fi
+        sleep 0.2
+    done
+}

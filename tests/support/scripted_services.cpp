@@ -27,6 +27,9 @@ void CScriptedServices::PaintFirstViewNow() {
     if (m_pDoc) {
         m_paints.push_back(Shown());
     }
+    if (m_fnOnPaint) {
+        m_fnOnPaint();
+    }
 }
 
 CScriptedServices::Paint CScriptedServices::Shown() const {

@@ -46,6 +46,10 @@ public:
     // Runs every time a search's think timer is armed, before the search.
     std::function<void()> m_fnOnThinkTimer;
 
+    // Runs at every paint of the first view, after it is recorded, for tests that look at
+    // the picture.
+    std::function<void()> m_fnOnPaint;
+
     // Nodes each search may visit before its think timer fires.
     int m_nNodesPerSearch = 300;
 

@@ -188,7 +188,6 @@ void OnDraw(CDC& dc, const CPelvarDoc& doc) {
 
 void PaintBoard(QPainter& painter, const CPelvarDoc& doc) {
     CDC dc(painter);
-    painter.setRenderHint(QPainter::Antialiasing, true);
     OnPrepareDC(dc);
     OnDraw(dc, doc);
 }

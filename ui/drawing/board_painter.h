@@ -22,6 +22,6 @@ void OnPrepareDC(CDC& dc);
 void OnDraw(CDC& dc, const CPelvarDoc& doc);
 
 // The view's paint: a device context on painter (a widget's client area or an image of the
-// same size, top-left at the painter's origin), the board's mapping, smooth edges, OnDraw.
+// same size, top-left at the painter's origin), the board's mapping, OnDraw.
 // The painter's own state is left as it was.
 void PaintBoard(QPainter& painter, const CPelvarDoc& doc);

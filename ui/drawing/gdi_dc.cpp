@@ -21,12 +21,18 @@ QColor ToQColor(COLORREF cr) {
     return QColor(GetRValue(cr), GetGValue(cr), GetBValue(cr));
 }
 
-// Moves each edge of rect inwards by half a pixel, the distance from a pixel's edge to its
-// centre; a box less than a pixel wide shrinks to its centre line.
-QRectF InsetToPixelCentres(const QRectF& rect) {
-    const double dX = std::min(0.5, rect.width() / 2.0);
-    const double dY = std::min(0.5, rect.height() / 2.0);
-    return rect.adjusted(dX, dY, -dX, -dY);
+// Moves each edge of the whole-pixel box rect inwards by half a pixel, the distance from a
+// pixel's edge to its centre; a box less than a pixel wide shrinks to its centre line.
+QRectF InsetToPixelCentres(const QRect& rect) {
+    const QRectF rectF(rect);
+    const double dX = std::min(0.5, rectF.width() / 2.0);
+    const double dY = std::min(0.5, rectF.height() / 2.0);
+    return rectF.adjusted(dX, dY, -dX, -dY);
+}
+
+// The centre of a whole device pixel.
+QPointF PixelCentre(const QPoint& pt) {
+    return QPointF(pt) + QPointF(0.5, 0.5);
 }
 
 QtArcAngles AnglesOnBox(const QRectF& box, const QPointF& ptStart, const QPointF& ptEnd) {
@@ -43,6 +49,9 @@ CDC::CDC(QPainter& painter)
       m_pPen(&m_penInitial),
       m_pBrush(&m_brushInitial) {
     m_painter.save();
+    // Whole pixels in exact colours: a blended edge could reach past the box of its shape,
+    // where no later overpainting rectangle covers it.
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
 CDC::~CDC() {
@@ -107,9 +116,15 @@ QPointF CDC::LPtoDP(double dX, double dY) const {
                    dY * m_nViewportExtY / m_nWindowExtY + m_nViewportOrgY);
 }
 
-double CDC::PenWidthToDevice(int nWidth) const {
+QPoint CDC::LPtoDPWhole(int x, int y) const {
+    const QPointF ptDevice = LPtoDP(x, y);
+    return QPoint(static_cast<int>(std::lround(ptDevice.x())),
+                  static_cast<int>(std::lround(ptDevice.y())));
+}
+
+int CDC::PenWidthToDevice(int nWidth) const {
     const double dWidth = std::fabs(static_cast<double>(nWidth) * m_nViewportExtX / m_nWindowExtX);
-    return std::max(1.0, dWidth);
+    return std::max(1, static_cast<int>(std::lround(dWidth)));
 }
 
 void CDC::MoveTo(int x, int y) {
@@ -119,32 +134,26 @@ void CDC::MoveTo(int x, int y) {
 
 void CDC::LineTo(int x, int y) {
     if (HasOutline()) {
-        const QPointF ptHalfPixel(0.5, 0.5);
         ApplyPen();
-        m_painter.drawLine(
-            QLineF(LPtoDP(m_nCurrentX, m_nCurrentY) + ptHalfPixel, LPtoDP(x, y) + ptHalfPixel));
+        m_painter.drawLine(QLineF(PixelCentre(LPtoDPWhole(m_nCurrentX, m_nCurrentY)),
+                                  PixelCentre(LPtoDPWhole(x, y))));
     }
     MoveTo(x, y);
 }
 
 void CDC::Rectangle(int nLeft, int nTop, int nRight, int nBottom) {
     const DeviceBox box = ShapeBox(nLeft, nTop, nRight, nBottom);
-    // Whole pixels, so that the rectangle covers what it overpaints completely.
-    const QRectF rectFill(
-        QPointF(std::round(box.rectFill.left()), std::round(box.rectFill.top())),
-        QPointF(std::round(box.rectFill.right()), std::round(box.rectFill.bottom())));
-    ApplyBrush();
-    m_painter.drawRect(rectFill);
+    m_painter.fillRect(box.rectFill, ToQColor(m_pBrush->Color()));
     if (HasOutline()) {
         ApplyPen();
-        m_painter.drawRect(InsetToPixelCentres(rectFill));
+        m_painter.drawRect(box.rectOutline);
     }
 }
 
 void CDC::Ellipse(int nLeft, int nTop, int nRight, int nBottom) {
     const DeviceBox box = ShapeBox(nLeft, nTop, nRight, nBottom);
     ApplyBrush();
-    m_painter.drawEllipse(box.rectFill);
+    m_painter.drawEllipse(QRectF(box.rectFill));
     if (HasOutline()) {
         ApplyPen();
         m_painter.drawEllipse(box.rectOutline);
@@ -158,7 +167,7 @@ void CDC::Arc(int nLeft, int nTop, int nRight, int nBottom, int xStart, int ySta
     }
     const DeviceBox box = ShapeBox(nLeft, nTop, nRight, nBottom);
     const QtArcAngles angles =
-        AnglesOnBox(box.rectOutline, LPtoDP(xStart, yStart), LPtoDP(xEnd, yEnd));
+        AnglesOnBox(box.rectOutline, LPtoDPWhole(xStart, yStart), LPtoDPWhole(xEnd, yEnd));
     ApplyPen();
     m_painter.drawArc(box.rectOutline, angles.nStartAngle, angles.nSpanAngle);
 }
@@ -166,11 +175,12 @@ void CDC::Arc(int nLeft, int nTop, int nRight, int nBottom, int xStart, int ySta
 void CDC::Pie(int nLeft, int nTop, int nRight, int nBottom, int xStart, int yStart, int xEnd,
               int yEnd) {
     const DeviceBox box = ShapeBox(nLeft, nTop, nRight, nBottom);
-    const QPointF ptStart = LPtoDP(xStart, yStart);
-    const QPointF ptEnd = LPtoDP(xEnd, yEnd);
-    const QtArcAngles anglesFill = AnglesOnBox(box.rectFill, ptStart, ptEnd);
+    const QPointF ptStart = LPtoDPWhole(xStart, yStart);
+    const QPointF ptEnd = LPtoDPWhole(xEnd, yEnd);
+    const QRectF rectFill(box.rectFill);
+    const QtArcAngles anglesFill = AnglesOnBox(rectFill, ptStart, ptEnd);
     ApplyBrush();
-    m_painter.drawPie(box.rectFill, anglesFill.nStartAngle, anglesFill.nSpanAngle);
+    m_painter.drawPie(rectFill, anglesFill.nStartAngle, anglesFill.nSpanAngle);
     if (HasOutline()) {
         const QtArcAngles anglesOutline = AnglesOnBox(box.rectOutline, ptStart, ptEnd);
         ApplyPen();
@@ -179,9 +189,9 @@ void CDC::Pie(int nLeft, int nTop, int nRight, int nBottom, int xStart, int ySta
 }
 
 void CDC::TextOut(int x, int y, const QString& strText) {
-    const QPointF ptDevice = LPtoDP(x, y);
-    const int nX = static_cast<int>(std::lround(ptDevice.x()));
-    const int nY = static_cast<int>(std::lround(ptDevice.y()));
+    const QPoint ptDevice = LPtoDPWhole(x, y);
+    const int nX = ptDevice.x();
+    const int nY = ptDevice.y();
     const QFontMetrics metrics = m_painter.fontMetrics();
     m_painter.fillRect(QRect(nX, nY, metrics.horizontalAdvance(strText), metrics.height()),
                        ToQColor(TEXT_BACKGROUND));
@@ -191,13 +201,18 @@ void CDC::TextOut(int x, int y, const QString& strText) {
 }
 
 CDC::DeviceBox CDC::ShapeBox(int nLeft, int nTop, int nRight, int nBottom) const {
-    const QRectF rectFill = QRectF(LPtoDP(nLeft, nTop), LPtoDP(nRight, nBottom)).normalized();
+    // From the top-left corner pixel, as wide and high as the corners lie apart: the right
+    // and bottom edges are excluded.
+    const QPoint ptA = LPtoDPWhole(nLeft, nTop);
+    const QPoint ptB = LPtoDPWhole(nRight, nBottom);
+    const QRect rectFill(QPoint(std::min(ptA.x(), ptB.x()), std::min(ptA.y(), ptB.y())),
+                         QSize(std::abs(ptB.x() - ptA.x()), std::abs(ptB.y() - ptA.y())));
     return {rectFill, InsetToPixelCentres(rectFill)};
 }
 
 void CDC::ApplyPen() {
     QPen pen(ToQColor(m_pPen->Color()));
-    pen.setWidthF(PenWidthToDevice(m_pPen->Width()));
+    pen.setWidth(PenWidthToDevice(m_pPen->Width()));
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
     m_painter.setPen(pen);

@@ -3,7 +3,9 @@
 // and the shape, line and text calls that the board painting uses.
 #pragma once
 
+#include <QPoint>
 #include <QPointF>
+#include <QRect>
 #include <QRectF>
 #include <QString>
 
@@ -13,16 +15,19 @@
 
 class QPainter;
 
-// Pixel model: device pixel (n, m) is the square [n, n + 1) x [m, m + 1) of the painter's
-// space. A shape on the box (left, top, right, bottom) fills the box's area from left up to
-// right (right and bottom edges excluded, as the old interface does); its outline runs
-// through the centres of the box's outermost pixels, so a one-pixel outline lies on the
-// shape's own edge pixels. Lines run through pixel centres too.
+// Pixel model, as the old interface draws: every logical coordinate is first converted to a
+// whole device pixel (rounded to the nearest), and shapes are drawn without antialiasing, so
+// every pixel a call touches gets the pen's or the brush's colour exactly. Device pixel
+// (n, m) is the square [n, n + 1) x [m, m + 1) of the painter's space. A shape on the device
+// box (left, top, right, bottom) fills the box's area from left up to right (right and bottom
+// edges excluded); its outline runs through the centres of the box's outermost pixels, so a
+// one-pixel outline lies on the shape's own edge pixels. No ellipse, arc, pie or rectangle
+// leaves its device box, so a rectangle drawn later on a box that contains it covers all of
+// it. Lines run between pixel centres with a pen of whole pixels.
 //
-// Rectangles and text snap to whole device pixels as the old interface did, so that an
-// overpainting rectangle covers exactly the pixels it should. Ellipses, arcs, pies and lines
-// keep their fractional device coordinates, so that smooth painting, when the painter has
-// antialiasing on, places them as exactly as the logical coordinates say.
+// Whole pixels are pixels of the painter's space: on a screen with a device pixel ratio
+// above one, the painter rasterises the same boxes at the finer resolution, and the boxes
+// stay where they are at ratio one.
 //
 // The painter must outlive the device context. Its state (pen, brush, transform, hints) is
 // saved on construction and restored on destruction.
@@ -61,8 +66,10 @@ public:
 
     // The device point of a logical point, unrounded.
     QPointF LPtoDP(double dX, double dY) const;
-    // The device width of a pen of nWidth logical units: at least one pixel.
-    double PenWidthToDevice(int nWidth) const;
+    // The whole device pixel of a logical point: LPtoDP rounded to the nearest on each axis.
+    QPoint LPtoDPWhole(int x, int y) const;
+    // The device width of a pen of nWidth logical units in whole pixels: at least one.
+    int PenWidthToDevice(int nWidth) const;
 
     // --- Drawing ----------------------------------------------------------------------------
 
@@ -89,9 +96,9 @@ public:
     void TextOut(int x, int y, const QString& strText);
 
 private:
-    // Device boxes of a shape: the area it fills and the path its outline follows.
+    // Device boxes of a shape: the whole pixels it fills and the path its outline follows.
     struct DeviceBox {
-        QRectF rectFill;
+        QRect rectFill;
         QRectF rectOutline;
     };
     DeviceBox ShapeBox(int nLeft, int nTop, int nRight, int nBottom) const;
