@@ -4,7 +4,8 @@
 # every second run uses ctest -j2. Prints one line per run and ends with the count of runs
 # that passed; the log of every failed run stays in build-stress/.
 # Build the presets first (scripts/test.sh does).
-# Usage: scripts/stress-tests.sh [RUNS] [PRESET...]   (20 runs of "asan ci" unless given)
+# Usage: scripts/stress-tests.sh [RUNS] [PRESET...]   (20 runs of "asan ci" unless given;
+# preset "all" has every suite in one optimised build)
 set -eu
 cd "$(dirname "$0")/.."
 runs=${1:-20}
