@@ -4,6 +4,5 @@
 
 int AlphaBetaCompactBaseline(const CompactBoard& board, int nDepth, int bMaximising, int nAlpha,
                              int nBeta, int nSearchSide) {
-    return bMaximising ? SearchCompact<true>(board, nDepth, nAlpha, nBeta, nSearchSide - 1)
-                       : SearchCompact<false>(board, nDepth, nAlpha, nBeta, nSearchSide - 1);
+    return SearchCompactEntry(board, nDepth, bMaximising, nAlpha, nBeta, nSearchSide);
 }

@@ -37,8 +37,9 @@ inline int LowestPair(std::uint64_t nPairs) {
 
 // Evaluate on the compact board for side index nMe, test for test in the same order, with
 // the random number drawn at the same point.
-inline int EvaluateCompact(const CompactBoard& board, int nMe) {
-    const int nOpp = 1 - nMe;
+template <int nMe>
+inline int EvaluateCompact(const CompactBoard& board) {
+    constexpr int nOpp = 1 - nMe;
     const int nStonesMe = board.anTotal[nMe];
     const int nStonesOpp = board.anTotal[nOpp];
     if (nStonesOpp < 3) {
@@ -91,15 +92,15 @@ inline bool ClosesMill(std::uint32_t nOwn, int nTo) {
 //   - else a side of exactly three stones jumps, sources then targets in point order;
 //   - else it slides, in pair order;
 //   - a move that closes a mill is replaced by one child per capturable opposing stone.
-template <class Visit>
-inline bool ForEachChild(const CompactBoard& board, int nMover, Visit&& visit) {
-    const int nOpp = 1 - nMover;
+template <int nMover, class Visit>
+__attribute__((always_inline)) inline bool ForEachChild(const CompactBoard& board, Visit&& visit) {
+    constexpr int nOpp = 1 - nMover;
     bool bAny = false;
     bool bCapturableKnown = false;
     std::uint32_t nCapturable = 0;
 
     // Hands the move's child to visit, or its captures when it closes a mill at nTo.
-    auto emit = [&](CompactBoard& child, int nTo) -> bool {
+    auto emit = [&](CompactBoard& child, int nTo) __attribute__((always_inline)) -> bool {
         if (!ClosesMill(child.anStones[nMover], nTo)) {
             bAny = true;
             return visit(child);
@@ -140,7 +141,7 @@ inline bool ForEachChild(const CompactBoard& board, int nMover, Visit&& visit) {
         }
         return bAny;
     }
-    auto move = [&](int nFrom, int nTo) -> bool {
+    auto move = [&](int nFrom, int nTo) __attribute__((always_inline)) -> bool {
         CompactBoard child = board;
         child.anStones[nMover] ^= (1u << nFrom) | (1u << nTo);
         child.anFrom[nMover] =
@@ -172,27 +173,31 @@ inline bool ForEachChild(const CompactBoard& board, int nMover, Visit&& visit) {
 }
 
 // A running node: counted, a look at the queue when the countdown runs out, and its score.
-inline int CountAndEvaluate(const CompactBoard& board, int nMe) {
+template <int nMe>
+inline int CountAndEvaluate(const CompactBoard& board) {
     const std::int64_t nNode = g_nNodeCount++;
     if (--g_nPumpCountdown == 0) {
         ServeMessagesAtNode(nNode);
     }
-    return EvaluateCompact(board, nMe);
+    return EvaluateCompact<nMe>(board);
 }
 
 // A node at the horizon; a stopped search unwinds at once.
-inline int LeafCompact(const CompactBoard& board, int nMe) {
-    return g_bSearchRunning ? CountAndEvaluate(board, nMe) : 0;
+template <int nMe>
+inline int LeafCompact(const CompactBoard& board) {
+    return g_bSearchRunning ? CountAndEvaluate<nMe>(board) : 0;
 }
 
 // One search node: counts itself, offers the message queue a look when the countdown runs
 // out, and scores or expands the board exactly as AlphaBeta does.
-template <bool bMaximising>
-int SearchCompact(const CompactBoard& board, int nDepth, int nAlpha, int nBeta, int nMe) {
+// The side indices are template arguments, so that every index into the board is a
+// constant and a child can live in registers.
+template <int nMe, bool bMaximising>
+int SearchCompact(const CompactBoard& board, int nDepth, int nAlpha, int nBeta) {
     if (!g_bSearchRunning) {
         return 0;
     }
-    const int nScore = CountAndEvaluate(board, nMe);
+    const int nScore = CountAndEvaluate<nMe>(board);
     if (nDepth == 0) {
         return nScore;
     }
@@ -202,25 +207,44 @@ int SearchCompact(const CompactBoard& board, int nDepth, int nAlpha, int nBeta, 
     if (nScore <= LOSS_SCORE) {
         return nScore - DEPTH_BONUS * nDepth;
     }
-    const int nMover = bMaximising ? nMe : 1 - nMe;
-    // A node one ply above the horizon scores its children in its own loop.
-    auto value = [&](const CompactBoard& child) {
-        return nDepth == 1 ? LeafCompact(child, nMe)
-                           : SearchCompact<!bMaximising>(child, nDepth - 1, nAlpha, nBeta, nMe);
-    };
-    const bool bAny = ForEachChild(board, nMover, [&](const CompactBoard& child) {
-        const int nValue = value(child);
+    constexpr int nMover = bMaximising ? nMe : 1 - nMe;
+    // Each child's value narrows the window; false ends the loop at a cut-off.
+    auto narrow = [&](int nValue) __attribute__((always_inline)) {
         if (bMaximising) {
             nAlpha = nValue > nAlpha ? nValue : nAlpha;
             return nAlpha < nBeta;
         }
         nBeta = nValue < nBeta ? nValue : nBeta;
         return nBeta > nAlpha;
-    });
+    };
+    // A node one ply above the horizon scores its children in its own loop, where a child
+    // never leaves the registers.
+    const bool bAny =
+        nDepth == 1
+            ? ForEachChild<nMover>(board,
+                           [&](const CompactBoard& child) __attribute__((always_inline)) {
+                               return narrow(LeafCompact<nMe>(child));
+                           })
+            : ForEachChild<nMover>(board,
+                           [&](const CompactBoard& child) __attribute__((always_inline)) {
+                               return narrow(SearchCompact<nMe, !bMaximising>(child, nDepth - 1,
+                                                                              nAlpha, nBeta));
+                           });
     if (!bAny) {
         return bMaximising ? LOSS_SCORE - DEPTH_BONUS * nDepth : WIN_SCORE + DEPTH_BONUS * nDepth;
     }
     return bMaximising ? nAlpha : nBeta;
+}
+
+// AlphaBeta's entry: nSearchSide is the player, PLAYER_BLACK or PLAYER_WHITE.
+int SearchCompactEntry(const CompactBoard& board, int nDepth, int bMaximising, int nAlpha,
+                       int nBeta, int nSearchSide) {
+    if (nSearchSide == PLAYER_WHITE) {
+        return bMaximising ? SearchCompact<1, true>(board, nDepth, nAlpha, nBeta)
+                           : SearchCompact<1, false>(board, nDepth, nAlpha, nBeta);
+    }
+    return bMaximising ? SearchCompact<0, true>(board, nDepth, nAlpha, nBeta)
+                       : SearchCompact<0, false>(board, nDepth, nAlpha, nBeta);
 }
 
 }  // namespace

@@ -5,6 +5,5 @@
 
 int AlphaBetaCompactPopcnt(const CompactBoard& board, int nDepth, int bMaximising, int nAlpha,
                            int nBeta, int nSearchSide) {
-    return bMaximising ? SearchCompact<true>(board, nDepth, nAlpha, nBeta, nSearchSide - 1)
-                       : SearchCompact<false>(board, nDepth, nAlpha, nBeta, nSearchSide - 1);
+    return SearchCompactEntry(board, nDepth, bMaximising, nAlpha, nBeta, nSearchSide);
 }
