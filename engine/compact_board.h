@@ -74,7 +74,8 @@ constexpr CompactTables MakeCompactTables() {
             std::uint32_t nMask = 0;
             for (int k = 0; k < 3; ++k) {
                 const int nAlong = anFirst[nLine] + k * anStep[nLine];
-                const int nLineCell = nLine == 0 ? CellIndex(nAlong, nCol) : CellIndex(nRow, nAlong);
+                const int nLineCell =
+                    nLine == 0 ? CellIndex(nAlong, nCol) : CellIndex(nRow, nAlong);
                 nMask |= 1u << tables.anCellPoint[nLineCell];
             }
             tables.anLinePartners[nFrom][nLine] = nMask & ~(1u << nFrom);

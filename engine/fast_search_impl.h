@@ -100,7 +100,7 @@ __attribute__((always_inline)) inline bool ForEachChild(const CompactBoard& boar
     std::uint32_t nCapturable = 0;
 
     // Hands the move's child to visit, or its captures when it closes a mill at nTo.
-    auto emit = [&](CompactBoard& child, int nTo) __attribute__((always_inline)) -> bool {
+    auto emit = [&](CompactBoard & child, int nTo) __attribute__((always_inline))->bool {
         if (!ClosesMill(child.anStones[nMover], nTo)) {
             bAny = true;
             return visit(child);
@@ -141,13 +141,12 @@ __attribute__((always_inline)) inline bool ForEachChild(const CompactBoard& boar
         }
         return bAny;
     }
-    auto move = [&](int nFrom, int nTo) __attribute__((always_inline)) -> bool {
+    auto move = [&](int nFrom, int nTo) __attribute__((always_inline))->bool {
         CompactBoard child = board;
         child.anStones[nMover] ^= (1u << nFrom) | (1u << nTo);
         child.anFrom[nMover] =
             (child.anFrom[nMover] & ~COMPACT.anPairsFrom[nFrom]) | COMPACT.anPairsFrom[nTo];
-        child.nToEmpty =
-            (child.nToEmpty & ~COMPACT.anPairsTo[nTo]) | COMPACT.anPairsTo[nFrom];
+        child.nToEmpty = (child.nToEmpty & ~COMPACT.anPairsTo[nTo]) | COMPACT.anPairsTo[nFrom];
         return emit(child, nTo);
     };
     if (board.anTotal[nMover] == 3) {
@@ -220,16 +219,14 @@ int SearchCompact(const CompactBoard& board, int nDepth, int nAlpha, int nBeta) 
     // A node one ply above the horizon scores its children in its own loop, where a child
     // never leaves the registers.
     const bool bAny =
-        nDepth == 1
-            ? ForEachChild<nMover>(board,
-                           [&](const CompactBoard& child) __attribute__((always_inline)) {
-                               return narrow(LeafCompact<nMe>(child));
-                           })
-            : ForEachChild<nMover>(board,
-                           [&](const CompactBoard& child) __attribute__((always_inline)) {
-                               return narrow(SearchCompact<nMe, !bMaximising>(child, nDepth - 1,
-                                                                              nAlpha, nBeta));
-                           });
+        nDepth == 1 ? ForEachChild<nMover>(
+                          board, [&](const CompactBoard& child) __attribute__((
+                                     always_inline)) { return narrow(LeafCompact<nMe>(child)); })
+                    : ForEachChild<nMover>(
+                          board, [&](const CompactBoard& child) __attribute__((always_inline)) {
+                              return narrow(SearchCompact<nMe, !bMaximising>(child, nDepth - 1,
+                                                                             nAlpha, nBeta));
+                          });
     if (!bAny) {
         return bMaximising ? LOSS_SCORE - DEPTH_BONUS * nDepth : WIN_SCORE + DEPTH_BONUS * nDepth;
     }

@@ -47,8 +47,7 @@ void PrepareNodePump() {
 int AlphaBeta(const Position& pos, int nDepth, int bMaximising, int nAlpha, int nBeta,
               int nSearchSide) {
     PrepareNodePump();
-    return AlphaBetaCompact(ToCompactBoard(pos), nDepth, bMaximising, nAlpha, nBeta,
-                            nSearchSide);
+    return AlphaBetaCompact(ToCompactBoard(pos), nDepth, bMaximising, nAlpha, nBeta, nSearchSide);
 }
 
 Position& SearchRoot(const Position& pos, Position& posResult, int nSide, int nDepth,

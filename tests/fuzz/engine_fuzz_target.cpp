@@ -20,6 +20,7 @@
 #include "position_text.h"
 #include "search.h"
 #include "search_node.h"
+#include "search_scope.h"
 #include "turn_check.h"
 
 namespace {
@@ -57,8 +58,8 @@ private:
     bool m_bFired = false;
 };
 
-// Stops the deepening after SEARCH_DEPTH and checks that every iteration's best move is one
-// of the generator's children (or the position itself when there is none).
+// Checks that every iteration's best move is one of the generator's children (or the
+// position itself when there is none).
 class CDepthLimit final : public CSearchObserver {
 public:
     CDepthLimit(const Position& pos, int nSide, const std::vector<Position>& children)
@@ -75,9 +76,6 @@ public:
                        (nBestScore >= LOSS_SCORE - DEPTH_BONUS * SEARCH_DEPTH &&
                         nBestScore <= WIN_SCORE + DEPTH_BONUS * SEARCH_DEPTH),
                    "iteration score " + std::to_string(nBestScore) + " out of range");
-        if (nDepth >= SEARCH_DEPTH) {
-            g_bSearchRunning = 0;
-        }
     }
 
     bool IsChildOrSelf(const Position& pos) const {
@@ -212,11 +210,10 @@ void CheckEvaluate(const Position& pos) {
 // 5. A search bounded by depth and nodes ends, and plays a child or nothing.
 void CheckSearch(const Position& pos, int nSide, const std::vector<Position>& children) {
     CNodeCapPump pump;
-    SetMessagePump(&pump);
+    CSearchScope scope(&pump, CSearchScope::KEEP_RANDOM);
     CDepthLimit limit(pos, nSide, children);
     Position posPlayed = pos;
-    const int bMoved = FindBestMove(posPlayed, nSide, &limit);
-    SetMessagePump(nullptr);
+    const int bMoved = scope.Search(posPlayed, nSide, SEARCH_DEPTH, &limit);
 
     FUZZ_CHECK(g_nNodeCount <= SEARCH_NODE_CAP + 1,
                std::to_string(g_nNodeCount) + " nodes past the cap in " + Describe(pos, nSide));
@@ -249,7 +246,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     pos.Hand(PLAYER_BLACK) = bytes.Next() % 10;
     const std::uint8_t nFlags = bytes.Next();
     const int nSide = (nFlags & 1) ? PLAYER_WHITE : PLAYER_BLACK;
-    g_bRandomMoves = (nFlags & 2) ? 1 : 0;
+    const CSearchScope scope(nullptr, (nFlags & 2) ? 1 : 0);
 
     const std::vector<Position> children = GenerateChildren(pos, nSide);
     CheckChildren(pos, nSide, children);
