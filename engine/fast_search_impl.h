@@ -234,8 +234,8 @@ int SearchCompact(const CompactBoard& board, int nDepth, int nAlpha, int nBeta) 
 }
 
 // AlphaBeta's entry: nSearchSide is the player, PLAYER_BLACK or PLAYER_WHITE.
-int SearchCompactEntry(const CompactBoard& board, int nDepth, int bMaximising, int nAlpha,
-                       int nBeta, int nSearchSide) {
+[[maybe_unused]] int SearchCompactEntry(const CompactBoard& board, int nDepth, int bMaximising,
+                                        int nAlpha, int nBeta, int nSearchSide) {
     if (nSearchSide == PLAYER_WHITE) {
         return bMaximising ? SearchCompact<1, true>(board, nDepth, nAlpha, nBeta)
                            : SearchCompact<1, false>(board, nDepth, nAlpha, nBeta);

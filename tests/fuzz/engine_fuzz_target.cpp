@@ -1,7 +1,8 @@
 // Fuzzing target of the engine: bytes become a position and a side to move, any position
 // at all, also ones no game reaches (up to 24 stones of a colour, hands 0..9 whatever is on
 // the board). For it the move generator, the stone and mobility counts, the evaluation and
-// a bounded search must keep their contracts.
+// a bounded search must keep their contracts, and the search's compact board must match the
+// generator, the evaluation and a plain search.
 //
 // Input: bytes 0..23 the 24 points in reading order (value % 3: empty, black, white),
 // bytes 24 and 25 white's and black's stones in hand (% 10), byte 26 bit 0 the side to move
@@ -20,6 +21,7 @@
 #include "position_text.h"
 #include "search.h"
 #include "search_node.h"
+#include "search_reference.h"
 #include "search_scope.h"
 #include "turn_check.h"
 
@@ -231,6 +233,13 @@ void CheckSearch(const Position& pos, int nSide, const std::vector<Position>& ch
                                                    ", no child of " + Describe(pos, nSide));
 }
 
+// 6. The search's compact board gives the generator's children, Evaluate's scores and the
+// plain search's scores, node counts and random numbers.
+void CheckCompactSearch(const Position& pos, int nSide) {
+    const std::string strFault = CompareWithReference(pos, nSide, 2);
+    FUZZ_CHECK(strFault.empty(), strFault + " in " + Describe(pos, nSide));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize) {
@@ -256,5 +265,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
         CheckEvaluate(child);
     }
     CheckSearch(pos, nSide, children);
+    CheckCompactSearch(pos, nSide);
     return 0;
 }
