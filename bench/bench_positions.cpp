@@ -9,7 +9,7 @@
 #include "evaluate.h"
 #include "position_text.h"
 #include "search.h"
-#include "stop_at_depth.h"
+#include "search_scope.h"
 
 // Points in reading order: a7 d7 g7 b6 d6 f6 c5 d5 e5 a4 b4 c4 e4 f4 g4 c3 d3 e3 b2 d2 f2 a1 d1 g1
 const BenchPosition BENCH_POSITIONS[] = {
@@ -25,6 +25,7 @@ const BenchPosition BENCH_POSITIONS[] = {
 const int BENCH_POSITION_COUNT = static_cast<int>(std::size(BENCH_POSITIONS));
 
 std::uint64_t RunBench(std::ostream& out) {
+    CSearchScope scope(nullptr, 0);
     std::uint64_t nTotalNodes = 0;
     double dTotalSeconds = 0;
     for (const BenchPosition& bench : BENCH_POSITIONS) {
@@ -35,8 +36,7 @@ std::uint64_t RunBench(std::ostream& out) {
             continue;
         }
         const auto start = std::chrono::steady_clock::now();
-        CStopAtDepth stop(bench.nDepth);
-        FindBestMove(parsed->pos, parsed->nSideToMove, &stop);
+        scope.Search(parsed->pos, parsed->nSideToMove, bench.nDepth);
         const auto nNodes = static_cast<std::uint64_t>(g_nNodeCount);
         const double dSeconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

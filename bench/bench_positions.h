@@ -16,6 +16,6 @@ extern const BenchPosition BENCH_POSITIONS[];
 extern const int BENCH_POSITION_COUNT;
 
 // Searches every position of the set to its depth with the random term off and no message
-// pump; prints a line per position with nodes, milliseconds and nodes per second, then a
+// pump, the engine's globals given back afterwards; prints a line per position with nodes, milliseconds and nodes per second, then a
 // total line whose node count is the engine's signature. Returns the total node count.
 std::uint64_t RunBench(std::ostream& out);

@@ -5,9 +5,6 @@ CRateLimitedPump::CRateLimitedPump(CMessagePump& inner, std::chrono::nanoseconds
 
 int CRateLimitedPump::PeekMessage() {
     if (!m_bDraining) {
-        if (++m_nCalls % CLOCK_PERIOD != 0) {
-            return 0;
-        }
         const auto now = std::chrono::steady_clock::now();
         if (now - m_lastLook < m_interval) {
             return 0;

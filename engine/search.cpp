@@ -2,93 +2,52 @@
 
 #include <ctime>
 
+#include "compact_board.h"
 #include "crt_random.h"
+#include "fast_search.h"
 #include "message_pump.h"
+#include "node_pump.h"
 #include "search_node.h"
 
 int g_bSearchRunning = 1;
 int g_nSearchDepth = 0;
 std::int64_t g_nNodeCount = 0;
 
-namespace {
+std::int32_t g_nPumpCountdown = 1;
 
-// Lets the window's messages through; the think timer's callback runs in here. When the
-// pump has taken the request to quit, the request is posted again so that the application's
-// main loop still ends after the search returns, the search is stopped, and the loop ends:
-// peeking again would find the request just posted.
-void ServeMessages() {
+void ServeMessagesAtNode(std::int64_t nNode) {
+    // Lets the window's messages through; the think timer's callback runs in here. When the
+    // pump has taken the request to quit, the request is posted again so that the
+    // application's main loop still ends after the search returns, the search is stopped,
+    // and the loop ends: peeking again would find the request just posted.
     CMessagePump& pump = GetMessagePump();
-    while (pump.PeekMessage()) {
-        if (!pump.PumpMessage()) {
-            pump.PostQuitMessage(0);
-            g_bSearchRunning = 0;
-            break;
+    if (nNode % PUMP_PERIOD != 0) {
+        while (pump.PeekMessage()) {
+            if (!pump.PumpMessage()) {
+                pump.PostQuitMessage(0);
+                g_bSearchRunning = 0;
+                break;
+            }
         }
+    }
+    // The pump may have been swapped inside the dispatch; ask the one installed now.
+    const int nStride = GetMessagePump().NodesPerPeek();
+    g_nPumpCountdown = nStride > 0 ? nStride : 1;
+}
+
+void PrepareNodePump() {
+    const int nStride = GetMessagePump().NodesPerPeek();
+    if (g_nPumpCountdown > nStride) {
+        g_nPumpCountdown = nStride > 0 ? nStride : 1;
     }
 }
 
-}  // namespace
-
+// Every node below runs on the compact board (fast_search_impl.h); the record is converted
+// once per call.
 int AlphaBeta(const Position& pos, int nDepth, int bMaximising, int nAlpha, int nBeta,
               int nSearchSide) {
-    // 1. A stopped search unwinds at once; its iteration is discarded.
-    if (!g_bSearchRunning) {
-        return 0;
-    }
-
-    // 2, 3. Count the node; all but every PUMP_PERIOD-th node serve the message queue.
-    const std::int64_t nNode = g_nNodeCount++;
-    if (nNode % PUMP_PERIOD != 0) {
-        ServeMessages();
-    }
-
-    // 4. A leaf.
-    const int nScore = Evaluate(pos, nSearchSide);
-    if (nDepth == 0) {
-        return nScore;
-    }
-
-    // 5. A decided game is not searched further; nearer the root it weighs more.
-    if (nScore >= WIN_SCORE) {
-        return nScore + DEPTH_BONUS * nDepth;
-    }
-    if (nScore <= LOSS_SCORE) {
-        return nScore - DEPTH_BONUS * nDepth;
-    }
-
-    // 6. The node's move generator and its child buffer live in this frame.
-    SearchNode node;
-    Position posChild;
-
-    if (bMaximising) {
-        // 7. The searching side moves; without a move it has lost.
-        node.InitMoves(pos, nSearchSide);
-        if (!node.NextMove()) {
-            return LOSS_SCORE - DEPTH_BONUS * nDepth;
-        }
-        do {
-            const int nValue =
-                AlphaBeta(node.MakeChild(posChild), nDepth - 1, 0, nAlpha, nBeta, nSearchSide);
-            if (nValue > nAlpha) {
-                nAlpha = nValue;
-            }
-        } while (nAlpha < nBeta && node.NextMove());
-        return nAlpha;
-    }
-
-    // 8. The opponent moves; without a move it has lost.
-    node.InitMoves(pos, Opponent(nSearchSide));
-    if (!node.NextMove()) {
-        return WIN_SCORE + DEPTH_BONUS * nDepth;
-    }
-    do {
-        const int nValue =
-            AlphaBeta(node.MakeChild(posChild), nDepth - 1, 1, nAlpha, nBeta, nSearchSide);
-        if (nValue < nBeta) {
-            nBeta = nValue;
-        }
-    } while (nBeta > nAlpha && node.NextMove());
-    return nBeta;
+    PrepareNodePump();
+    return AlphaBetaCompact(ToCompactBoard(pos), nDepth, bMaximising, nAlpha, nBeta, nSearchSide);
 }
 
 Position& SearchRoot(const Position& pos, Position& posResult, int nSide, int nDepth,

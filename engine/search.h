@@ -12,10 +12,10 @@ inline constexpr int SEARCH_INFINITY =
 inline constexpr int DEPTH_BONUS = 54;     // per ply of remaining depth on a decided score
 inline constexpr int PUMP_PERIOD = 10000;  // every PUMP_PERIOD-th node skips the pump
 
-// Deepest iteration the search starts. The tree lives on the call stack, one frame of about
-// one kilobyte per ply (a SearchNode, a child position and the frame itself, somewhat more
-// under the sanitizers), and a message dispatched from the deepest node needs stack of its
-// own. 1000 plies stay near one megabyte, well inside the main thread's eight. Only a
+// Deepest iteration the search starts. The tree lives on the call stack, one frame of a few
+// hundred bytes per ply (a compact board and the frame itself, more under the sanitizers),
+// and a message dispatched from the deepest node needs stack of its own. 1000 plies stay
+// well under one megabyte, well inside the main thread's eight. Only a
 // forced line, where each side has a single move ply after ply, ever gets this deep: its
 // iterations cost a node per ply, so time alone would let it run to thousands.
 inline constexpr int MAX_SEARCH_DEPTH = 1000;
@@ -61,7 +61,8 @@ Position& SearchRoot(const Position& pos, Position& posResult, int nSide, int nD
 // bMaximising is 1 where nSearchSide moves, 0 where its opponent does. Within the window a
 // maximising node never returns less than alpha, a minimising one never more than beta;
 // decided games return WIN_SCORE or LOSS_SCORE pushed away from zero by DEPTH_BONUS per
-// remaining ply, so the quickest win and the slowest loss are preferred. Pumps the message
-// queue at every node whose number is not a multiple of PUMP_PERIOD.
+// remaining ply, so the quickest win and the slowest loss are preferred. Offers the message
+// queue a look whenever the installed pump's NodesPerPeek nodes have passed (every node for
+// a pump that asks for 1), except at nodes whose number is a multiple of PUMP_PERIOD.
 int AlphaBeta(const Position& pos, int nDepth, int bMaximising, int nAlpha, int nBeta,
               int nSearchSide);

@@ -4,17 +4,12 @@
 #include <cstdint>
 
 #include "position.h"
+#include "slide_step.h"
 
 // What a side does on its turn.
 inline constexpr int MOVE_PLACE = 1;  // it still holds stones in hand
 inline constexpr int MOVE_SLIDE = 2;  // it slides a stone to a neighbour point
 inline constexpr int MOVE_JUMP = 3;   // it has exactly three stones and jumps anywhere
-
-// Slide directions of the direction cursor, in the order they are tried.
-inline constexpr int DIRECTION_LEFT = 1;   // column - 1
-inline constexpr int DIRECTION_DOWN = 2;   // row + 1
-inline constexpr int DIRECTION_RIGHT = 3;  // column + 1
-inline constexpr int DIRECTION_UP = 4;     // row - 1
 
 // The cell a stone on cell nCell reaches by sliding in nDirection (1..4), or -1 when the
 // step leaves the grid. Stepping passes over off-board squares except the centre (3, 3),

@@ -2,6 +2,7 @@
 
 #include "evaluate.h"
 #include "search.h"
+#include "search_scope.h"
 #include "think_time.h"
 
 namespace {
@@ -232,10 +233,10 @@ void CPelvarDoc::ArmThinkTimer() {
 }
 
 int CPelvarDoc::SearchMove(int nSide) {
-    SetMessagePump(&m_services.MessagePump());
-    const int bMoved = FindBestMove(m_posCurrent, nSide);
-    SetMessagePump(nullptr);
-    return bMoved;
+    // The search's depth and node count stay for the statistics line.
+    CSearchScope scope(&m_services.MessagePump(), CSearchScope::KEEP_RANDOM,
+                       CSearchScope::KEEP_RESULTS);
+    return scope.Search(m_posCurrent, nSide);
 }
 
 int CPelvarDoc::ComputerMove() {

@@ -12,6 +12,7 @@
 #include "rate_limited_pump.h"
 #include "search.h"
 #include "search_node.h"
+#include "search_scope.h"
 
 namespace {
 
@@ -79,49 +80,28 @@ int CommandChildren(const std::vector<std::string>& args, std::ostream& out) {
     return 0;
 }
 
-// Prints every completed iteration and stops the search after iteration nStopDepth, the
-// way the think timer would if it fired right then.
+// Prints every completed iteration.
 class CIterationPrinter final : public CSearchObserver {
 public:
-    CIterationPrinter(std::ostream& out, int nSide, int nStopDepth)
-        : m_out(out), m_nSide(nSide), m_nStopDepth(nStopDepth) {}
+    CIterationPrinter(std::ostream& out, int nSide) : m_out(out), m_nSide(nSide) {}
 
     void OnIterationDone(int nDepth, int nBestScore, const Position& posBest) override {
         m_out << "depth " << nDepth << " nodes " << g_nNodeCount << " score " << nBestScore
               << " best " << FormatPositionText(posBest, Opponent(m_nSide)) << '\n';
-        if (nDepth >= m_nStopDepth) {
-            g_bSearchRunning = 0;
-        }
     }
 
 private:
     std::ostream& m_out;
     int m_nSide;
-    int m_nStopDepth;
-};
-
-// Runs FindBestMove with the random term off and without a message pump.
-class CQuietSearch {
-public:
-    CQuietSearch() : m_bSavedRandom(g_bRandomMoves) {
-        g_bRandomMoves = 0;
-        SetMessagePump(nullptr);
-    }
-    ~CQuietSearch() { g_bRandomMoves = m_bSavedRandom; }
-    CQuietSearch(const CQuietSearch&) = delete;
-    CQuietSearch& operator=(const CQuietSearch&) = delete;
-
-private:
-    int m_bSavedRandom;
 };
 
 int CommandSearch(const std::vector<std::string>& args, std::ostream& out) {
     ExpectArgCount(args, 3);
     const int nDepth = ParseBoundedInt(args[1], 1, MAX_SEARCH_DEPTH, "search depth");
     PositionText position = ParsePositionArg(args[2]);
-    CQuietSearch quiet;
-    CIterationPrinter printer(out, position.nSideToMove, nDepth);
-    const int bMoved = FindBestMove(position.pos, position.nSideToMove, &printer);
+    CSearchScope scope(nullptr, 0);
+    CIterationPrinter printer(out, position.nSideToMove);
+    const int bMoved = scope.Search(position.pos, position.nSideToMove, nDepth, &printer);
     // A winning move ends the search before the depth is raised past the last iteration;
     // the stop after iteration nDepth comes after it was raised.
     const char* pszResult = !bMoved ? "nomove" : g_nSearchDepth <= nDepth ? "win" : "move";
@@ -146,16 +126,12 @@ int CommandGo(const std::vector<std::string>& args, std::ostream& out) {
 
     CDeadlinePump timer;
     CRateLimitedPump pump(timer);
-    SetMessagePump(&pump);
-    const int bSavedRandom = g_bRandomMoves;
-    g_bRandomMoves = bRandom ? 1 : 0;
+    CSearchScope scope(&pump, bRandom ? 1 : 0);
     const auto start = std::chrono::steady_clock::now();
     timer.Start(nMilliseconds);
-    const int bMoved = FindBestMove(position.pos, position.nSideToMove);
+    const int bMoved = scope.Search(position.pos, position.nSideToMove);
     const double dSeconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    SetMessagePump(nullptr);
-    g_bRandomMoves = bSavedRandom;
 
     if (!bMoved) {
         out << "result nomove\n";
@@ -170,7 +146,6 @@ int CommandGo(const std::vector<std::string>& args, std::ostream& out) {
 
 int CommandBench(const std::vector<std::string>& args, std::ostream& out) {
     ExpectArgCount(args, 1);
-    CQuietSearch quiet;
     RunBench(out);
     return 0;
 }

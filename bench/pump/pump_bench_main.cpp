@@ -28,7 +28,7 @@
 #include "qt_search_pump.h"
 #include "sample_summary.h"
 #include "search.h"
-#include "stop_at_depth.h"
+#include "search_scope.h"
 #include "think_timer.h"
 #include "varied_positions.h"
 
@@ -102,18 +102,18 @@ struct NodeRate {
     }
 };
 
-// Searches bench to its depth with the random term off and whatever pump is installed, and
-// adds the nodes and times to rate.
-void SearchToDepth(const BenchPosition& bench, NodeRate& rate) {
+// Searches bench to its depth with the random term off and pPump installed (nullptr: the
+// null pump), and adds the nodes and times to rate.
+void SearchToDepth(const BenchPosition& bench, CMessagePump* pPump, NodeRate& rate) {
     std::string strError;
     std::optional<PositionText> parsed = ParsePositionText(bench.pszPosition, strError);
     if (!parsed) {
         return;
     }
-    CStopAtDepth stop(bench.nDepth);
+    CSearchScope scope(pPump, 0);
     const double dCpuStart = ThreadCpuSeconds();
     const Clock::time_point start = Clock::now();
-    FindBestMove(parsed->pos, parsed->nSideToMove, &stop);
+    scope.Search(parsed->pos, parsed->nSideToMove, bench.nDepth);
     rate.dSeconds += std::chrono::duration<double>(Clock::now() - start).count();
     rate.dCpuSeconds += ThreadCpuSeconds() - dCpuStart;
     rate.nNodes += static_cast<std::uint64_t>(g_nNodeCount);
@@ -147,8 +147,6 @@ struct BestTimes {
 void MeasureNodeRate(const BenchOptions& options, CQtSearchPump& pump, CThinkTimer& timer) {
     std::printf("(a) node rate: bench positions to fixed depths, random term off, %d rounds\n",
                 options.nRounds);
-    const int bSavedRandom = g_bRandomMoves;
-    g_bRandomMoves = 0;
     std::vector<double> ratios;
     std::vector<double> cpuRatios;
     BestTimes bestNull;
@@ -162,13 +160,10 @@ void MeasureNodeRate(const BenchOptions& options, CQtSearchPump& pump, CThinkTim
             NodeRate qtOne;
             for (int nPass = 0; nPass < 2; ++nPass) {
                 if ((nPass == 0) == (nTurn % 2 == 0)) {
-                    SetMessagePump(nullptr);
-                    SearchToDepth(BENCH_POSITIONS[i], nullOne);
+                    SearchToDepth(BENCH_POSITIONS[i], nullptr, nullOne);
                 } else {
-                    SetMessagePump(&pump.Pump());
                     timer.StartThinkTimer(NEVER_MILLISECONDS);
-                    SearchToDepth(BENCH_POSITIONS[i], qtOne);
-                    SetMessagePump(nullptr);
+                    SearchToDepth(BENCH_POSITIONS[i], &pump.Pump(), qtOne);
                 }
             }
             ++nTurn;
@@ -191,7 +186,6 @@ void MeasureNodeRate(const BenchOptions& options, CQtSearchPump& pump, CThinkTim
             nRound, nullRate.Nps(), qtRate.Nps(), ratios.back(), nullRate.CpuNps(), qtRate.CpuNps(),
             cpuRatios.back(), nullRate.nNodes == qtRate.nNodes ? "" : "  NODE COUNTS DIFFER");
     }
-    g_bRandomMoves = bSavedRandom;
     const SampleSummary wall = Summarize(ratios);
     const SampleSummary cpu = Summarize(cpuRatios);
     std::printf(
@@ -214,7 +208,7 @@ void MeasureLateness(const BenchOptions& options, CQtSearchPump& pump, CThinkTim
                 options.nSearches, options.nThinkMs, options.nRounds);
     const std::vector<PositionText> positions = VariedPositions(options.nSearches, POSITION_SEED);
     CFlagWatchPump watch(pump.Pump());
-    SetMessagePump(&watch);
+    CSearchScope scope(&watch, CSearchScope::KEEP_RANDOM);
     std::vector<SampleSummary> runs;
     for (int nRun = 1; nRun <= options.nRounds; ++nRun) {
         std::vector<double> late;
@@ -229,7 +223,7 @@ void MeasureLateness(const BenchOptions& options, CQtSearchPump& pump, CThinkTim
             const double dCpuStart = ThreadCpuSeconds();
             const Clock::time_point start = Clock::now();
             timer.StartThinkTimer(options.nThinkMs);
-            FindBestMove(pos, position.nSideToMove);
+            scope.Search(pos, position.nSideToMove);
             const Clock::time_point end = Clock::now();
             cpuShares.push_back(100.0 * (ThreadCpuSeconds() - dCpuStart) /
                                 std::chrono::duration<double>(end - start).count());
@@ -261,7 +255,6 @@ void MeasureLateness(const BenchOptions& options, CQtSearchPump& pump, CThinkTim
             cpuShare.dMedian, cpuShare.dMin, summary.dMedian, summary.dP99, summary.dMax,
             callback.dMedian, callback.dP99, callback.dMax, unwind.dMedian, unwind.dMax);
     }
-    SetMessagePump(nullptr);
     const auto best = std::min_element(
         runs.begin(), runs.end(), [](const auto& a, const auto& b) { return a.dP99 < b.dP99; });
     auto spread = [&](double SampleSummary::*pdStat) {

@@ -7,6 +7,7 @@
 #include "message_pump.h"
 #include "search.h"
 #include "search_node.h"
+#include "search_scope.h"
 #include "test_positions.h"
 
 namespace {
@@ -40,34 +41,15 @@ public:
 
 class SearchTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_bSavedRandom = g_bRandomMoves;
-        g_bRandomMoves = 0;
-        SetMessagePump(&m_pump);
-    }
-    void TearDown() override {
-        SetMessagePump(nullptr);
-        g_bRandomMoves = m_bSavedRandom;
-    }
-
-    // Ends the search after iteration nDepth, as the think timer firing then would.
-    class CStopAfter final : public CSearchObserver {
+    // Notes the score of the last completed iteration.
+    class CLastScore final : public CSearchObserver {
     public:
-        explicit CStopAfter(int nDepth) : m_nDepth(nDepth) {}
-        void OnIterationDone(int nDepth, int nScore, const Position&) override {
-            m_nLastScore = nScore;
-            if (nDepth >= m_nDepth) {
-                g_bSearchRunning = 0;
-            }
-        }
+        void OnIterationDone(int, int nScore, const Position&) override { m_nLastScore = nScore; }
         int m_nLastScore = 0;
-
-    private:
-        int m_nDepth;
     };
 
     CScriptedPump m_pump;
-    int m_bSavedRandom = 1;
+    CSearchScope m_scope{&m_pump, 0};
 };
 
 const Position WORKED_EXAMPLE =
@@ -113,8 +95,7 @@ TEST_F(SearchTest, SideWithoutAMoveReturnsZeroUnchanged) {
 TEST_F(SearchTest, TimerAfterAnIterationPlaysItsMoveAndCountsDepthOneMore) {
     Position pos;
     pos.ResetPosition();
-    CStopAfter stop(3);
-    EXPECT_EQ(FindBestMove(pos, PLAYER_WHITE, &stop), 1);
+    EXPECT_EQ(m_scope.Search(pos, PLAYER_WHITE, 3), 1);
     EXPECT_EQ(g_nSearchDepth, 4);
     EXPECT_EQ(pos.CountStones(PLAYER_WHITE), 9);
     EXPECT_EQ(pos.Hand(PLAYER_WHITE), 8);
@@ -125,14 +106,12 @@ TEST_F(SearchTest, TimerAfterAnIterationPlaysItsMoveAndCountsDepthOneMore) {
 TEST_F(SearchTest, DeterministicWithoutRandomTerm) {
     Position first;
     first.ResetPosition();
-    CStopAfter stop(2);
-    FindBestMove(first, PLAYER_WHITE, &stop);
+    m_scope.Search(first, PLAYER_WHITE, 2);
     const std::int64_t nNodes = g_nNodeCount;
     for (int i = 0; i < 3; ++i) {
         Position again;
         again.ResetPosition();
-        CStopAfter stopAgain(2);
-        FindBestMove(again, PLAYER_WHITE, &stopAgain);
+        m_scope.Search(again, PLAYER_WHITE, 2);
         EXPECT_EQ(again, first);
         EXPECT_EQ(g_nNodeCount, nNodes);
     }
@@ -140,10 +119,10 @@ TEST_F(SearchTest, DeterministicWithoutRandomTerm) {
     // four, (3,1) comes first in generation order.
     Position pos;
     pos.ResetPosition();
-    CStopAfter stopOne(1);
-    FindBestMove(pos, PLAYER_WHITE, &stopOne);
+    CLastScore score;
+    m_scope.Search(pos, PLAYER_WHITE, 1, &score);
     EXPECT_EQ(pos.Cell(3, 1), PLAYER_WHITE);
-    EXPECT_EQ(stopOne.m_nLastScore, 40);
+    EXPECT_EQ(score.m_nLastScore, 40);
 }
 
 // An hour's search counts past the 32-bit range: the count goes on, and the nodes that skip
@@ -223,8 +202,7 @@ TEST_F(SearchTest, QuitDuringTheSearchPostsItAgainOnceAndEndsThePumpLoop) {
 TEST_F(SearchTest, EveryTenThousandthNodeSkipsThePump) {
     Position pos;
     pos.ResetPosition();
-    CStopAfter stop(5);
-    FindBestMove(pos, PLAYER_WHITE, &stop);
+    m_scope.Search(pos, PLAYER_WHITE, 5);
     const std::int64_t nNodes = g_nNodeCount;
     ASSERT_GT(nNodes, 3 * PUMP_PERIOD);
     EXPECT_EQ(m_pump.m_nPeeks, nNodes - (nNodes + PUMP_PERIOD - 1) / PUMP_PERIOD);
@@ -260,8 +238,9 @@ TEST_F(SearchTest, FullDepthLineFitsTheStack) {
     g_nNodeCount = 0;
     AlphaBeta(pos, MAX_SEARCH_DEPTH, 1, -SEARCH_INFINITY, SEARCH_INFINITY, PLAYER_WHITE);
     const std::uintptr_t nUsed = nTop - m_pump.m_nLowestStack;
-    // The first line must really have gone deep (no decided game on the way).
-    EXPECT_GT(nUsed, static_cast<std::uintptr_t>(MAX_SEARCH_DEPTH) * 300);
+    // The first line must really have gone deep (no decided game on the way): a frame per
+    // ply takes well over a hundred bytes.
+    EXPECT_GT(nUsed, static_cast<std::uintptr_t>(MAX_SEARCH_DEPTH) * 100);
     EXPECT_LT(nUsed, static_cast<std::uintptr_t>(4) << 20);
     RecordProperty("stack_bytes_for_max_depth", static_cast<int>(nUsed));
 }

@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "evaluate.h"
@@ -19,6 +20,7 @@
 #include "pelvar_doc.h"
 #include "position_checks.h"
 #include "scripted_services.h"
+#include "search_scope.h"
 #include "think_time.h"
 
 namespace {
@@ -57,7 +59,7 @@ public:
     explicit CDocFuzzRun(CFuzzBytes& bytes) : m_bytes(bytes), m_doc(m_services) {
         m_services.m_pDoc = &m_doc;
         m_services.m_nNodesPerSearch = 1 + m_bytes.Next() % 200;
-        g_bRandomMoves = m_bytes.Next() & 1;
+        m_scope.emplace(nullptr, m_bytes.Next() & 1);
         m_services.m_fnOnThinkTimer = [this] {
             m_services.m_paints.clear();  // only the document's state matters here
             if (++m_nSearches >= MAX_SEARCHES) {
@@ -273,6 +275,7 @@ private:
     }
 
     CFuzzBytes& m_bytes;
+    std::optional<CSearchScope> m_scope;  // the random term from the input, given back after
     CScriptedServices m_services;
     CPelvarDoc m_doc;
     int m_nSearches = 0;

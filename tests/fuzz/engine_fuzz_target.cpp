@@ -1,7 +1,8 @@
 // Fuzzing target of the engine: bytes become a position and a side to move, any position
 // at all, also ones no game reaches (up to 24 stones of a colour, hands 0..9 whatever is on
 // the board). For it the move generator, the stone and mobility counts, the evaluation and
-// a bounded search must keep their contracts.
+// a bounded search must keep their contracts, and the search's compact board must match the
+// generator, the evaluation and a plain search.
 //
 // Input: bytes 0..23 the 24 points in reading order (value % 3: empty, black, white),
 // bytes 24 and 25 white's and black's stones in hand (% 10), byte 26 bit 0 the side to move
@@ -20,6 +21,8 @@
 #include "position_text.h"
 #include "search.h"
 #include "search_node.h"
+#include "search_reference.h"
+#include "search_scope.h"
 #include "turn_check.h"
 
 namespace {
@@ -57,8 +60,8 @@ private:
     bool m_bFired = false;
 };
 
-// Stops the deepening after SEARCH_DEPTH and checks that every iteration's best move is one
-// of the generator's children (or the position itself when there is none).
+// Checks that every iteration's best move is one of the generator's children (or the
+// position itself when there is none).
 class CDepthLimit final : public CSearchObserver {
 public:
     CDepthLimit(const Position& pos, int nSide, const std::vector<Position>& children)
@@ -75,9 +78,6 @@ public:
                        (nBestScore >= LOSS_SCORE - DEPTH_BONUS * SEARCH_DEPTH &&
                         nBestScore <= WIN_SCORE + DEPTH_BONUS * SEARCH_DEPTH),
                    "iteration score " + std::to_string(nBestScore) + " out of range");
-        if (nDepth >= SEARCH_DEPTH) {
-            g_bSearchRunning = 0;
-        }
     }
 
     bool IsChildOrSelf(const Position& pos) const {
@@ -212,11 +212,10 @@ void CheckEvaluate(const Position& pos) {
 // 5. A search bounded by depth and nodes ends, and plays a child or nothing.
 void CheckSearch(const Position& pos, int nSide, const std::vector<Position>& children) {
     CNodeCapPump pump;
-    SetMessagePump(&pump);
+    CSearchScope scope(&pump, CSearchScope::KEEP_RANDOM);
     CDepthLimit limit(pos, nSide, children);
     Position posPlayed = pos;
-    const int bMoved = FindBestMove(posPlayed, nSide, &limit);
-    SetMessagePump(nullptr);
+    const int bMoved = scope.Search(posPlayed, nSide, SEARCH_DEPTH, &limit);
 
     FUZZ_CHECK(g_nNodeCount <= SEARCH_NODE_CAP + 1,
                std::to_string(g_nNodeCount) + " nodes past the cap in " + Describe(pos, nSide));
@@ -234,6 +233,13 @@ void CheckSearch(const Position& pos, int nSide, const std::vector<Position>& ch
                                                    ", no child of " + Describe(pos, nSide));
 }
 
+// 6. The search's compact board gives the generator's children, Evaluate's scores and the
+// plain search's scores, node counts and random numbers.
+void CheckCompactSearch(const Position& pos, int nSide) {
+    const std::string strFault = CompareWithReference(pos, nSide, 2);
+    FUZZ_CHECK(strFault.empty(), strFault + " in " + Describe(pos, nSide));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize) {
@@ -249,7 +255,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     pos.Hand(PLAYER_BLACK) = bytes.Next() % 10;
     const std::uint8_t nFlags = bytes.Next();
     const int nSide = (nFlags & 1) ? PLAYER_WHITE : PLAYER_BLACK;
-    g_bRandomMoves = (nFlags & 2) ? 1 : 0;
+    const CSearchScope scope(nullptr, (nFlags & 2) ? 1 : 0);
 
     const std::vector<Position> children = GenerateChildren(pos, nSide);
     CheckChildren(pos, nSide, children);
@@ -259,5 +265,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
         CheckEvaluate(child);
     }
     CheckSearch(pos, nSide, children);
+    CheckCompactSearch(pos, nSide);
     return 0;
 }

@@ -9,17 +9,12 @@
 #include "evaluate.h"
 #include "pelvar_doc.h"
 #include "scripted_services.h"
+#include "search_scope.h"
 #include "test_positions.h"
 
 class DocTest : public ::testing::Test {
 protected:
     DocTest() : m_doc(m_services) { m_services.m_pDoc = &m_doc; }
-
-    void SetUp() override {
-        m_bSavedRandom = g_bRandomMoves;
-        g_bRandomMoves = 0;
-    }
-    void TearDown() override { g_bRandomMoves = m_bSavedRandom; }
 
     // Puts the given stones and hands on the board, both positions alike, in nState.
     void SetBoard(std::initializer_list<std::pair<int, int>> white,
@@ -61,5 +56,5 @@ protected:
 
     CScriptedServices m_services;
     CPelvarDoc m_doc;
-    int m_bSavedRandom = 1;
+    CSearchScope m_scope{nullptr, 0};  // random term off; the engine's globals given back
 };

@@ -17,6 +17,7 @@
 #include "evaluate.h"
 #include "pelvar_doc.h"
 #include "scripted_services.h"
+#include "search_scope.h"
 #include "stone_ledger.h"
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -134,8 +135,7 @@ void PlayOnOneDocument(long nTarget, SoakTally& tally) {
 
 TEST(Soak, AutoplayKeepsEveryStoneAccountedForAndMemoryFlat) {
     const long nTarget = SoakMoves();
-    const int bSavedRandom = g_bRandomMoves;
-    g_bRandomMoves = 1;  // varied games
+    CSearchScope scope(nullptr, 1);  // varied games
 
     SoakTally tally;
     PlayOnOneDocument(nTarget / 10, tally);  // warm-up: allocator and streams settle
@@ -144,7 +144,6 @@ TEST(Soak, AutoplayKeepsEveryStoneAccountedForAndMemoryFlat) {
         PlayOnOneDocument(nTarget, tally);
     }
     const long nRssEnd = ResidentKilobytes();
-    g_bRandomMoves = bSavedRandom;
 
     std::printf(
         "soak: %ld moves in %d games: white won %d, black won %d, no move %d, cut off %d; "

@@ -14,6 +14,7 @@
 #include "qt_message_pump.h"
 #include "qt_search_pump.h"
 #include "search.h"
+#include "search_scope.h"
 #include "serve_events.h"
 #include "think_timer.h"
 
@@ -24,13 +25,15 @@ Position StartPosition() {
     return pos.ResetPosition();
 }
 
-// Installs a pump for the searches of one test and removes it again.
+// Installs a pump for the searches of one test and removes it again; the search's results
+// stay for the test to read.
 class CInstalledPump {
 public:
-    explicit CInstalledPump(CMessagePump& pump) { SetMessagePump(&pump); }
-    ~CInstalledPump() { SetMessagePump(nullptr); }
-    CInstalledPump(const CInstalledPump&) = delete;
-    CInstalledPump& operator=(const CInstalledPump&) = delete;
+    explicit CInstalledPump(CMessagePump& pump)
+        : m_scope(&pump, CSearchScope::KEEP_RANDOM, CSearchScope::KEEP_RESULTS) {}
+
+private:
+    CSearchScope m_scope;
 };
 
 // One peek that says yes, one pump that serves the whole queue, then a peek that says no so

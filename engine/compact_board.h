@@ -1,0 +1,112 @@
+// The search's own form of a position: the stones of each side as a 24-bit mask with the
+// points numbered in the move generator's order, so that walking a mask from its lowest bit
+// up visits points in the order the generator does, and the slides as bits of a 64-bit mask
+// of directed neighbour pairs numbered in the generator's order as well.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "board_geometry.h"
+#include "slide_step.h"
+
+struct Position;
+
+inline constexpr int SLIDE_PAIR_COUNT = 64;  // 32 pairs of neighbours, each in both directions
+inline constexpr std::uint32_t ALL_POINTS = (1u << POINT_COUNT) - 1;
+
+// The tables of the compact form, all derived from the board's geometry at compile time.
+struct CompactTables {
+    // Cell of each point, points in column-major order (column outer, row inner).
+    std::array<std::int8_t, POINT_COUNT> anPointCell{};
+    // Point of each cell, -1 for an off-board square.
+    std::array<std::int8_t, CELL_COUNT> anCellPoint{};
+    // Directed pairs (source point, target point), sources in point order and for each
+    // source the directions 1..4: the order in which the generator tries slides.
+    std::array<std::int8_t, SLIDE_PAIR_COUNT> anPairFrom{};
+    std::array<std::int8_t, SLIDE_PAIR_COUNT> anPairTo{};
+    // For each point, the pairs that start at it and the pairs that end at it.
+    std::array<std::uint64_t, POINT_COUNT> anPairsFrom{};
+    std::array<std::uint64_t, POINT_COUNT> anPairsTo{};
+    // For each point, the other two points of its column line and of its row line.
+    std::array<std::array<std::uint32_t, 2>, POINT_COUNT> anLinePartners{};
+    // The 16 lines as point masks.
+    std::array<std::uint32_t, 16> anLines{};
+};
+
+constexpr CompactTables MakeCompactTables() {
+    CompactTables tables;
+    for (int nCell = 0; nCell < CELL_COUNT; ++nCell) {
+        tables.anCellPoint[nCell] = -1;
+    }
+    int nPoint = 0;
+    for (int nCol = 0; nCol < GRID_SIZE; ++nCol) {
+        for (int nRow = 0; nRow < GRID_SIZE; ++nRow) {
+            if (BOARD_TEMPLATE[CellIndex(nRow, nCol)] != CELL_OFFBOARD) {
+                tables.anPointCell[nPoint] = static_cast<std::int8_t>(CellIndex(nRow, nCol));
+                tables.anCellPoint[CellIndex(nRow, nCol)] = static_cast<std::int8_t>(nPoint);
+                ++nPoint;
+            }
+        }
+    }
+    int nPair = 0;
+    int nLines = 0;
+    for (int nFrom = 0; nFrom < POINT_COUNT; ++nFrom) {
+        const int nCell = tables.anPointCell[nFrom];
+        for (int nDirection = DIRECTION_LEFT; nDirection <= DIRECTION_UP; ++nDirection) {
+            const int nTargetCell = ComputeSlideTarget(nCell, nDirection);
+            if (nTargetCell < 0 || tables.anCellPoint[nTargetCell] < 0) {
+                continue;
+            }
+            const int nTo = tables.anCellPoint[nTargetCell];
+            tables.anPairFrom[nPair] = static_cast<std::int8_t>(nFrom);
+            tables.anPairTo[nPair] = static_cast<std::int8_t>(nTo);
+            tables.anPairsFrom[nFrom] |= std::uint64_t{1} << nPair;
+            tables.anPairsTo[nTo] |= std::uint64_t{1} << nPair;
+            ++nPair;
+        }
+        // The column line, then the row line, chosen as the mill test chooses them.
+        const int nRow = nCell / GRID_SIZE;
+        const int nCol = nCell % GRID_SIZE;
+        const int anFirst[2] = {MillLineFirst(nCol, nRow), MillLineFirst(nRow, nCol)};
+        const int anStep[2] = {MillLineStep(nCol), MillLineStep(nRow)};
+        for (int nLine = 0; nLine < 2; ++nLine) {
+            std::uint32_t nMask = 0;
+            for (int k = 0; k < 3; ++k) {
+                const int nAlong = anFirst[nLine] + k * anStep[nLine];
+                const int nLineCell =
+                    nLine == 0 ? CellIndex(nAlong, nCol) : CellIndex(nRow, nAlong);
+                nMask |= 1u << tables.anCellPoint[nLineCell];
+            }
+            tables.anLinePartners[nFrom][nLine] = nMask & ~(1u << nFrom);
+            bool bKnown = false;
+            for (int i = 0; i < nLines; ++i) {
+                bKnown = bKnown || tables.anLines[i] == nMask;
+            }
+            if (!bKnown && nLines < 16) {
+                tables.anLines[nLines++] = nMask;
+            }
+        }
+    }
+    return tables;
+}
+
+inline constexpr CompactTables COMPACT = MakeCompactTables();
+
+// Every point is some pair's source and target, and there are 64 pairs and 16 lines.
+static_assert(COMPACT.anPairsFrom[POINT_COUNT - 1] >> (SLIDE_PAIR_COUNT - 2) != 0);
+static_assert(COMPACT.anLines[15] != 0);
+
+// A position for the search. Sides are indexed by player - 1: 0 black, 1 white.
+struct CompactBoard {
+    std::uint32_t anStones[2];  // the side's stones on the points
+    std::uint64_t anFrom[2];    // slide pairs whose source holds the side's stone
+    std::uint64_t nToEmpty;     // slide pairs whose target is empty
+    std::int32_t anHand[2];     // stones in hand
+    std::int32_t anTotal[2];    // stones on the board and in hand
+};
+
+// The compact form of pos. Points holding PLAYER_BLACK or PLAYER_WHITE become stones, every
+// other point counts as empty; for a position that keeps the record's invariants the
+// compact form describes exactly the same game.
+CompactBoard ToCompactBoard(const Position& pos);
