@@ -1,7 +1,7 @@
 #include "board_accessible_text.h"
 
 #include "pelvar_doc.h"
-#include "position_text.h"
+#include "point_names.h"
 
 namespace {
 

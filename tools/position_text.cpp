@@ -2,24 +2,6 @@
 
 namespace {
 
-// The 24 points in reading order of the drawn board: rank 7 down to rank 1, files a to g
-// within a rank. Rank 7 - col and file a + row make this column-major order of the cells:
-// a7 d7 g7 b6 d6 f6 c5 d5 e5 a4 b4 c4 e4 f4 g4 c3 d3 e3 b2 d2 f2 a1 d1 g1.
-constexpr auto READING_ORDER = [] {
-    struct {
-        int anCell[POINT_COUNT];
-    } order{};
-    int nNext = 0;
-    for (int nCol = 0; nCol < GRID_SIZE; ++nCol) {
-        for (int nRow = 0; nRow < GRID_SIZE; ++nRow) {
-            if (BOARD_TEMPLATE[CellIndex(nRow, nCol)] != CELL_OFFBOARD) {
-                order.anCell[nNext++] = CellIndex(nRow, nCol);
-            }
-        }
-    }
-    return order;
-}();
-
 int ParseHandCount(char c) {
     return (c >= '0' && c <= '9') ? c - '0' : -1;
 }
@@ -51,11 +33,12 @@ std::optional<PositionText> ParsePositionText(std::string_view text, std::string
                 nValue = CELL_EMPTY;
                 break;
             default:
-                strError = "unknown point character '" + std::string(1, text[static_cast<std::size_t>(nPoint)]) +
+                strError = "unknown point character '" +
+                           std::string(1, text[static_cast<std::size_t>(nPoint)]) +
                            "' (use W, B or .)";
                 return std::nullopt;
         }
-        result.pos.m_anData[READING_ORDER.anCell[nPoint]] = nValue;
+        result.pos.m_anData[ReadingOrderCell(nPoint)] = nValue;
     }
     const int nWhiteHand = ParseHandCount(text[25]);
     const int nBlackHand = ParseHandCount(text[27]);
@@ -81,7 +64,8 @@ std::optional<PositionText> ParsePositionText(std::string_view text, std::string
 std::string FormatPositionText(const Position& pos, int nSideToMove) {
     std::string text;
     text.reserve(POINT_COUNT + 6);
-    for (int nCell : READING_ORDER.anCell) {
+    for (int nPoint = 0; nPoint < POINT_COUNT; ++nPoint) {
+        const int nCell = ReadingOrderCell(nPoint);
         const int nValue = pos.m_anData[nCell];
         text += nValue == PLAYER_WHITE ? 'W' : nValue == PLAYER_BLACK ? 'B' : '.';
     }
@@ -95,15 +79,4 @@ std::string FormatPositionText(const Position& pos, int nSideToMove) {
     text += ' ';
     text += nSideToMove == PLAYER_WHITE ? 'W' : 'B';
     return text;
-}
-
-int ReadingOrderCell(int nPoint) {
-    return READING_ORDER.anCell[nPoint];
-}
-
-std::string PointName(int nRow, int nCol) {
-    std::string name;
-    name += static_cast<char>('a' + nRow);
-    name += static_cast<char>('0' + (7 - nCol));
-    return name;
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "point_names.h"
 #include "position.h"
 
 struct PositionText {
@@ -22,10 +23,3 @@ std::optional<PositionText> ParsePositionText(std::string_view text, std::string
 
 // The text form of pos with nSideToMove to move.
 std::string FormatPositionText(const Position& pos, int nSideToMove);
-
-// The cell index of board point nPoint (0..23) in the text form's reading order: a7 d7 g7
-// b6 d6 f6 c5 d5 e5 a4 b4 c4 e4 f4 g4 c3 d3 e3 b2 d2 f2 a1 d1 g1.
-int ReadingOrderCell(int nPoint);
-
-// Name of the board point on cell (row, col): file letter a + row, rank 7 - col ("a7").
-std::string PointName(int nRow, int nCol);
