@@ -28,11 +28,12 @@ inline int PopCount(std::uint64_t nBits) {
 #endif
 }
 
-inline int LowestPoint(std::uint32_t nPoints) {
-    return __builtin_ctz(nPoints);
+// The number of the lowest set bit; the mask must not be 0.
+inline unsigned LowestPoint(std::uint32_t nPoints) {
+    return static_cast<unsigned>(__builtin_ctz(nPoints));
 }
-inline int LowestPair(std::uint64_t nPairs) {
-    return __builtin_ctzll(nPairs);
+inline unsigned LowestPair(std::uint64_t nPairs) {
+    return static_cast<unsigned>(__builtin_ctzll(nPairs));
 }
 
 // Evaluate on the compact board for side index nMe, test for test in the same order, with
@@ -80,7 +81,7 @@ inline std::uint32_t Capturable(std::uint32_t nOpponent) {
 }
 
 // 1 when nOwn, the mover's stones after its move, holds a mill through point nTo.
-inline bool ClosesMill(std::uint32_t nOwn, int nTo) {
+inline bool ClosesMill(std::uint32_t nOwn, unsigned nTo) {
     const std::uint32_t nColumn = COMPACT.anLinePartners[nTo][0];
     const std::uint32_t nRow = COMPACT.anLinePartners[nTo][1];
     return (nOwn & nColumn) == nColumn || (nOwn & nRow) == nRow;
@@ -100,7 +101,7 @@ __attribute__((always_inline)) inline bool ForEachChild(const CompactBoard& boar
     std::uint32_t nCapturable = 0;
 
     // Hands the move's child to visit, or its captures when it closes a mill at nTo.
-    auto emit = [&](CompactBoard & child, int nTo) __attribute__((always_inline))->bool {
+    auto emit = [&](CompactBoard & child, unsigned nTo) __attribute__((always_inline))->bool {
         if (!ClosesMill(child.anStones[nMover], nTo)) {
             bAny = true;
             return visit(child);
@@ -114,7 +115,7 @@ __attribute__((always_inline)) inline bool ForEachChild(const CompactBoard& boar
         const std::uint64_t nOppFrom = child.anFrom[nOpp];
         const std::uint64_t nToEmpty = child.nToEmpty;
         for (std::uint32_t nLeft = nCapturable; nLeft != 0; nLeft &= nLeft - 1) {
-            const int nTaken = LowestPoint(nLeft);
+            const unsigned nTaken = LowestPoint(nLeft);
             child.anStones[nOpp] = nOppStones & ~(1u << nTaken);
             child.anFrom[nOpp] = nOppFrom & ~COMPACT.anPairsFrom[nTaken];
             child.nToEmpty = nToEmpty | COMPACT.anPairsTo[nTaken];
@@ -129,7 +130,7 @@ __attribute__((always_inline)) inline bool ForEachChild(const CompactBoard& boar
     const std::uint32_t nEmpty = ALL_POINTS & ~(board.anStones[0] | board.anStones[1]);
     if (board.anHand[nMover] > 0) {
         for (std::uint32_t nLeft = nEmpty; nLeft != 0; nLeft &= nLeft - 1) {
-            const int nTo = LowestPoint(nLeft);
+            const unsigned nTo = LowestPoint(nLeft);
             CompactBoard child = board;
             child.anStones[nMover] |= 1u << nTo;
             child.anFrom[nMover] |= COMPACT.anPairsFrom[nTo];
@@ -141,7 +142,7 @@ __attribute__((always_inline)) inline bool ForEachChild(const CompactBoard& boar
         }
         return bAny;
     }
-    auto move = [&](int nFrom, int nTo) __attribute__((always_inline))->bool {
+    auto move = [&](unsigned nFrom, unsigned nTo) __attribute__((always_inline))->bool {
         CompactBoard child = board;
         child.anStones[nMover] ^= (1u << nFrom) | (1u << nTo);
         child.anFrom[nMover] =
@@ -152,7 +153,7 @@ __attribute__((always_inline)) inline bool ForEachChild(const CompactBoard& boar
     if (board.anTotal[nMover] == 3) {
         for (std::uint32_t nSources = board.anStones[nMover]; nSources != 0;
              nSources &= nSources - 1) {
-            const int nFrom = LowestPoint(nSources);
+            const unsigned nFrom = LowestPoint(nSources);
             for (std::uint32_t nTargets = nEmpty; nTargets != 0; nTargets &= nTargets - 1) {
                 if (!move(nFrom, LowestPoint(nTargets))) {
                     return true;
@@ -163,7 +164,7 @@ __attribute__((always_inline)) inline bool ForEachChild(const CompactBoard& boar
     }
     for (std::uint64_t nPairs = board.anFrom[nMover] & board.nToEmpty; nPairs != 0;
          nPairs &= nPairs - 1) {
-        const int nPair = LowestPair(nPairs);
+        const unsigned nPair = LowestPair(nPairs);
         if (!move(COMPACT.anPairFrom[nPair], COMPACT.anPairTo[nPair])) {
             return true;
         }
