@@ -35,6 +35,12 @@ struct CompactTables {
     std::array<std::array<std::uint32_t, 2>, POINT_COUNT> anLinePartners{};
     // The 16 lines as point masks.
     std::array<std::uint32_t, 16> anLines{};
+    // What a slide along each pair changes, for a mover whose stone stands on the source
+    // and a target that is empty: the two points, the mover's pairs starting at either
+    // point, and the pairs ending at either point, each flipped by an exclusive or.
+    std::array<std::uint32_t, SLIDE_PAIR_COUNT> anPairPoints{};
+    std::array<std::uint64_t, SLIDE_PAIR_COUNT> anPairFromFlip{};
+    std::array<std::uint64_t, SLIDE_PAIR_COUNT> anPairToFlip{};
 
     // The point on cell nCell (0..48), -1 for an off-board square.
     constexpr int CellPoint(int nCell) const {
@@ -95,6 +101,13 @@ constexpr CompactTables MakeCompactTables() {
                 tables.anLines[nLines++] = nMask;
             }
         }
+    }
+    for (std::size_t nSlide = 0; nSlide < SLIDE_PAIR_COUNT; ++nSlide) {
+        const std::size_t nFrom = tables.anPairFrom[nSlide];
+        const std::size_t nTo = tables.anPairTo[nSlide];
+        tables.anPairPoints[nSlide] = (1u << nFrom) | (1u << nTo);
+        tables.anPairFromFlip[nSlide] = tables.anPairsFrom[nFrom] ^ tables.anPairsFrom[nTo];
+        tables.anPairToFlip[nSlide] = tables.anPairsTo[nFrom] ^ tables.anPairsTo[nTo];
     }
     return tables;
 }

@@ -37,9 +37,9 @@ inline unsigned LowestPair(std::uint64_t nPairs) {
 }
 
 // Evaluate on the compact board for side index nMe, test for test in the same order, with
-// the random number drawn at the same point.
+// the random number drawn at the same point; bRandom stands for g_bRandomMoves.
 template <int nMe>
-inline int EvaluateCompact(const CompactBoard& board) {
+inline int EvaluateCompact(const CompactBoard& board, int bRandom) {
     constexpr int nOpp = 1 - nMe;
     const int nStonesMe = board.anTotal[nMe];
     const int nStonesOpp = board.anTotal[nOpp];
@@ -64,11 +64,60 @@ inline int EvaluateCompact(const CompactBoard& board) {
         }
     }
     int nRandom = 0;
-    if (g_bRandomMoves) {
+    if (bRandom) {
         nRandom = CrtRand() * 10 / CRT_RAND_MAX;
     }
     return nRandom + 10 * (100 * (nStonesMe - nStonesOpp) + nMobilityMe - nMobilityOpp);
 }
+
+template <int nMe>
+inline int EvaluateCompact(const CompactBoard& board) {
+    return EvaluateCompact<nMe>(board, g_bRandomMoves);
+}
+
+// EvaluateCompact for the children of one node that capture nothing, which share the
+// stone counts and hands: only the slide masks differ from child to child, so the tests
+// that depend on counts and hands are settled once for all of them. The node was not
+// decided itself, so both sides have at least three stones in every such child.
+template <int nMe>
+class PlainChildScore {
+public:
+    // For the children of board in which side index nMover has moved without a capture.
+    PlainChildScore(const CompactBoard& board, int nMover)
+        : m_nBase(1000 * (board.anTotal[nMe] - board.anTotal[1 - nMe])),
+          m_nCountMe(board.anTotal[nMe] >= 4 ? ~std::uint64_t{0} : 0),
+          m_nCountOpp(board.anTotal[1 - nMe] >= 4 ? ~std::uint64_t{0} : 0),
+          m_bStuckLosesMe(board.anTotal[nMe] >= 4 && ChildHand(board, nMover, nMe) == 0),
+          m_bStuckWinsOpp(board.anTotal[1 - nMe] >= 4 && ChildHand(board, nMover, 1 - nMe) == 0) {}
+
+    // The child's score from its slide masks, drawing the random number as Evaluate does.
+    int Score(std::uint64_t nFromMe, std::uint64_t nFromOpp, std::uint64_t nToEmpty,
+              int bRandom) const {
+        const int nMobilityMe = PopCount(nFromMe & nToEmpty & m_nCountMe);
+        if (nMobilityMe == 0 && m_bStuckLosesMe) {
+            return LOSS_SCORE;
+        }
+        const int nMobilityOpp = PopCount(nFromOpp & nToEmpty & m_nCountOpp);
+        if (nMobilityOpp == 0 && m_bStuckWinsOpp) {
+            return WIN_SCORE;
+        }
+        const int nRandom = bRandom ? CrtRand() * 10 / CRT_RAND_MAX : 0;
+        return nRandom + m_nBase + 10 * (nMobilityMe - nMobilityOpp);
+    }
+
+private:
+    // Side index nSide's stones in hand after nMover's move: a placement uses one.
+    static int ChildHand(const CompactBoard& board, int nMover, int nSide) {
+        const int nHand = board.anHand[nSide];
+        return nSide == nMover && nHand > 0 ? nHand - 1 : nHand;
+    }
+
+    int m_nBase;                // 1000 times the difference of the stone counts
+    std::uint64_t m_nCountMe;   // all ones when the side's mobility counts (four stones or
+    std::uint64_t m_nCountOpp;  // more), else 0
+    bool m_bStuckLosesMe;       // no mobility is a loss: it counts and no stone is in hand
+    bool m_bStuckWinsOpp;
+};
 
 // The opposing stones that stand in no mill: the capture candidates of every mill move of
 // the side to move, since none of its moves changes the opponent's stones.
@@ -182,10 +231,145 @@ inline int CountAndEvaluate(const CompactBoard& board) {
     return EvaluateCompact<nMe>(board);
 }
 
-// A node at the horizon; a stopped search unwinds at once.
-template <int nMe>
-inline int LeafCompact(const CompactBoard& board) {
-    return g_bSearchRunning ? CountAndEvaluate<nMe>(board) : 0;
+// The node count, the pump countdown and the two flags for the leaves below one node, held
+// in registers: nothing but the look at the queue reads or changes the globals while the
+// leaves are scored, so they are written back just before a look and at the end, and the
+// flags are read again after a look, where the think timer or the window may change them.
+class LeafCounter {
+public:
+    LeafCounter()
+        : m_nNode(g_nNodeCount),
+          m_nCountdown(g_nPumpCountdown),
+          m_bRunning(g_bSearchRunning),
+          m_bRandom(g_bRandomMoves) {}
+    ~LeafCounter() {
+        g_nNodeCount = m_nNode;
+        g_nPumpCountdown = m_nCountdown;
+    }
+    LeafCounter(const LeafCounter&) = delete;
+    LeafCounter& operator=(const LeafCounter&) = delete;
+
+    // Whether the search goes on; a stopped search scores its leaves 0 without counting.
+    bool Running() const { return m_bRunning != 0; }
+    int Random() const { return m_bRandom; }
+
+    // Counts one leaf, with a look at the queue when the countdown runs out.
+    void Count() {
+        const std::int64_t nNode = m_nNode++;
+        if (--m_nCountdown == 0) {
+            g_nNodeCount = m_nNode;
+            g_nPumpCountdown = 0;
+            ServeMessagesAtNode(nNode);
+            m_nCountdown = g_nPumpCountdown;
+            m_bRunning = g_bSearchRunning;
+            m_bRandom = g_bRandomMoves;
+        }
+    }
+
+private:
+    std::int64_t m_nNode;
+    std::int32_t m_nCountdown;
+    int m_bRunning;
+    int m_bRandom;
+};
+
+// The children of board for side index nMover, scored as leaves for side index nMe and each
+// handed to narrow, in ForEachChild's order, until narrow returns false. Returns whether
+// any child was visited. A child without a capture is scored from its slide masks, which
+// change from board's by exclusive ors with table entries; nothing is copied for it.
+template <int nMe, int nMover, class Narrow>
+__attribute__((always_inline)) inline bool ScoreLeaves(const CompactBoard& board, Narrow&& narrow) {
+    constexpr int nOther = 1 - nMover;
+    const std::uint32_t nStones = board.anStones[nMover];
+    const std::uint64_t nFrom = board.anFrom[nMover];
+    const std::uint64_t nFromOther = board.anFrom[nOther];
+    const std::uint64_t nToEmpty = board.nToEmpty;
+    LeafCounter counter;
+    const PlainChildScore<nMe> plain(board, nMover);
+    bool bAny = false;
+    bool bCapturableKnown = false;
+    std::uint32_t nCapturable = 0;
+
+    // Scores the child that flips these bits, a move to point nTo, or when it closes a mill
+    // there the children of its captures.
+    auto leaf = [&](std::uint32_t nStonesFlip, std::uint64_t nFromFlip, std::uint64_t nToEmptyFlip,
+                    unsigned nTo) __attribute__((always_inline))
+                    ->bool {
+        const std::uint32_t nChildStones = nStones ^ nStonesFlip;
+        const std::uint64_t nChildFrom = nFrom ^ nFromFlip;
+        const std::uint64_t nChildToEmpty = nToEmpty ^ nToEmptyFlip;
+        if (!ClosesMill(nChildStones, nTo)) [[likely]] {
+            bAny = true;
+            if (!counter.Running()) {
+                return narrow(0);
+            }
+            counter.Count();
+            if constexpr (nMover == nMe) {
+                return narrow(plain.Score(nChildFrom, nFromOther, nChildToEmpty, counter.Random()));
+            } else {
+                return narrow(plain.Score(nFromOther, nChildFrom, nChildToEmpty, counter.Random()));
+            }
+        }
+        if (!bCapturableKnown) {
+            nCapturable = Capturable(board.anStones[nOther]);
+            bCapturableKnown = true;
+        }
+        CompactBoard child = board;
+        child.anStones[nMover] = nChildStones;
+        child.anFrom[nMover] = nChildFrom;
+        if (child.anHand[nMover] > 0) {
+            --child.anHand[nMover];
+        }
+        --child.anTotal[nOther];
+        for (std::uint32_t nLeft = nCapturable; nLeft != 0; nLeft &= nLeft - 1) {
+            const unsigned nTaken = LowestPoint(nLeft);
+            child.anStones[nOther] = board.anStones[nOther] & ~(1u << nTaken);
+            child.anFrom[nOther] = nFromOther & ~COMPACT.anPairsFrom[nTaken];
+            child.nToEmpty = nChildToEmpty | COMPACT.anPairsTo[nTaken];
+            bAny = true;
+            const bool bGoOn =
+                counter.Running()
+                    ? (counter.Count(), narrow(EvaluateCompact<nMe>(child, counter.Random())))
+                    : narrow(0);
+            if (!bGoOn) {
+                return false;
+            }
+        }
+        return true;
+    };
+
+    const std::uint32_t nEmpty = ALL_POINTS & ~(board.anStones[0] | board.anStones[1]);
+    if (board.anHand[nMover] > 0) {
+        for (std::uint32_t nLeft = nEmpty; nLeft != 0; nLeft &= nLeft - 1) {
+            const unsigned nTo = LowestPoint(nLeft);
+            if (!leaf(1u << nTo, COMPACT.anPairsFrom[nTo], COMPACT.anPairsTo[nTo], nTo)) {
+                return true;
+            }
+        }
+        return bAny;
+    }
+    if (board.anTotal[nMover] == 3) {
+        for (std::uint32_t nSources = nStones; nSources != 0; nSources &= nSources - 1) {
+            const unsigned nSource = LowestPoint(nSources);
+            for (std::uint32_t nTargets = nEmpty; nTargets != 0; nTargets &= nTargets - 1) {
+                const unsigned nTo = LowestPoint(nTargets);
+                if (!leaf((1u << nSource) | (1u << nTo),
+                          COMPACT.anPairsFrom[nSource] ^ COMPACT.anPairsFrom[nTo],
+                          COMPACT.anPairsTo[nSource] ^ COMPACT.anPairsTo[nTo], nTo)) {
+                    return true;
+                }
+            }
+        }
+        return bAny;
+    }
+    for (std::uint64_t nPairs = nFrom & nToEmpty; nPairs != 0; nPairs &= nPairs - 1) {
+        const unsigned nPair = LowestPair(nPairs);
+        if (!leaf(COMPACT.anPairPoints[nPair], COMPACT.anPairFromFlip[nPair],
+                  COMPACT.anPairToFlip[nPair], COMPACT.anPairTo[nPair])) {
+            return true;
+        }
+    }
+    return bAny;
 }
 
 // One search node: counts itself, offers the message queue a look when the countdown runs
@@ -217,17 +401,18 @@ int SearchCompact(const CompactBoard& board, int nDepth, int nAlpha, int nBeta) 
         nBeta = nValue < nBeta ? nValue : nBeta;
         return nBeta > nAlpha;
     };
-    // A node one ply above the horizon scores its children in its own loop, where a child
-    // never leaves the registers.
-    const bool bAny =
-        nDepth == 1 ? ForEachChild<nMover>(
-                          board, [&](const CompactBoard& child) __attribute__((
-                                     always_inline)) { return narrow(LeafCompact<nMe>(child)); })
-                    : ForEachChild<nMover>(
-                          board, [&](const CompactBoard& child) __attribute__((always_inline)) {
-                              return narrow(SearchCompact<nMe, !bMaximising>(child, nDepth - 1,
-                                                                             nAlpha, nBeta));
-                          });
+    bool bAny = false;
+    if (nDepth == 1) {
+        // A node one ply above the horizon scores its children in its own loop, where a
+        // child never leaves the registers: the counts in a LeafCounter, and a child without
+        // a capture scored from its slide masks alone.
+        bAny = ScoreLeaves<nMe, nMover>(board, narrow);
+    } else {
+        bAny = ForEachChild<nMover>(
+            board, [&](const CompactBoard& child) __attribute__((always_inline)) {
+                return narrow(SearchCompact<nMe, !bMaximising>(child, nDepth - 1, nAlpha, nBeta));
+            });
+    }
     if (!bAny) {
         return bMaximising ? LOSS_SCORE - DEPTH_BONUS * nDepth : WIN_SCORE + DEPTH_BONUS * nDepth;
     }
