@@ -118,6 +118,50 @@ inline constexpr CompactTables COMPACT = MakeCompactTables();
 static_assert(COMPACT.anPairsFrom[POINT_COUNT - 1] >> (SLIDE_PAIR_COUNT - 2) != 0);
 static_assert(COMPACT.anLines[15] != 0);
 
+// The lines in point order fall into three groups, which the search tests for full lines
+// with a few shifts where it can: the eight column lines are three consecutive points
+// starting at a multiple of 3; the two halves of the middle row are three points 3 apart,
+// starting at points 1 and 16; the six other row lines are tested one by one.
+inline constexpr std::uint32_t COLUMN_LINE_STARTS = 0x249249;  // points 0, 3, 6, ..., 21
+inline constexpr std::uint32_t MIDDLE_ROW_STARTS = (1u << 1) | (1u << 16);
+inline constexpr int OTHER_ROW_LINES = 6;
+
+constexpr bool IsColumnLine(std::uint32_t nLine) {
+    for (std::uint32_t nStart = 0; nStart < POINT_COUNT; nStart += 3) {
+        if (nLine == 7u << nStart) {
+            return true;
+        }
+    }
+    return false;
+}
+constexpr bool IsMiddleRowLine(std::uint32_t nLine) {
+    return nLine == 0x49u << 1 || nLine == 0x49u << 16;
+}
+
+// The row lines that are neither column lines nor halves of the middle row.
+constexpr std::array<std::uint32_t, OTHER_ROW_LINES> MakeOtherRowLines() {
+    std::array<std::uint32_t, OTHER_ROW_LINES> anOther{};
+    std::size_t nCount = 0;
+    for (std::uint32_t nLine : COMPACT.anLines) {
+        if (!IsColumnLine(nLine) && !IsMiddleRowLine(nLine) && nCount < anOther.size()) {
+            anOther[nCount++] = nLine;
+        }
+    }
+    return anOther;
+}
+inline constexpr std::array<std::uint32_t, OTHER_ROW_LINES> OTHER_ROW_LINE_MASKS =
+    MakeOtherRowLines();
+
+// The three groups hold all 16 lines, 8 + 2 + 6 of them.
+constexpr bool LinesFallIntoTheGroups() {
+    int anCount[3] = {0, 0, 0};
+    for (std::uint32_t nLine : COMPACT.anLines) {
+        ++anCount[IsColumnLine(nLine) ? 0 : IsMiddleRowLine(nLine) ? 1 : 2];
+    }
+    return anCount[0] == 8 && anCount[1] == 2 && anCount[2] == OTHER_ROW_LINES;
+}
+static_assert(LinesFallIntoTheGroups());
+
 // A position for the search. Sides are indexed by player - 1: 0 black, 1 white.
 struct CompactBoard {
     std::uint32_t anStones[2];  // the side's stones on the points

@@ -122,8 +122,14 @@ private:
 // The opposing stones that stand in no mill: the capture candidates of every mill move of
 // the side to move, since none of its moves changes the opponent's stones.
 inline std::uint32_t Capturable(std::uint32_t nOpponent) {
-    std::uint32_t nInMill = 0;
-    for (std::uint32_t nLine : COMPACT.anLines) {
+    // Full column lines, then full halves of the middle row, marked at their first point
+    // and spread over their three; then the other rows one by one.
+    const std::uint32_t nColumns =
+        nOpponent & (nOpponent >> 1) & (nOpponent >> 2) & COLUMN_LINE_STARTS;
+    const std::uint32_t nMiddle =
+        nOpponent & (nOpponent >> 3) & (nOpponent >> 6) & MIDDLE_ROW_STARTS;
+    std::uint32_t nInMill = (nColumns * 7u) | (nMiddle * 0x49u);
+    for (std::uint32_t nLine : OTHER_ROW_LINE_MASKS) {
         nInMill |= (nOpponent & nLine) == nLine ? nLine : 0;
     }
     return nOpponent & ~nInMill;
@@ -375,9 +381,22 @@ __attribute__((always_inline)) inline bool ScoreLeaves(const CompactBoard& board
 // One search node: counts itself, offers the message queue a look when the countdown runs
 // out, and scores or expands the board exactly as AlphaBeta does.
 // The side indices are template arguments, so that every index into the board is a
-// constant and a child can live in registers.
+// constant and a child can live in registers; bAboveHorizon (nDepth is 1) gives the nodes
+// that score their children as leaves a function of their own, free of the recursion's
+// registers and stack.
+template <int nMe, bool bMaximising, bool bAboveHorizon>
+__attribute__((noinline)) int SearchCompactNode(const CompactBoard& board, int nDepth, int nAlpha,
+                                                int nBeta);
+
+// SearchCompactNode for any depth.
 template <int nMe, bool bMaximising>
-int SearchCompact(const CompactBoard& board, int nDepth, int nAlpha, int nBeta) {
+inline int SearchCompact(const CompactBoard& board, int nDepth, int nAlpha, int nBeta) {
+    return nDepth == 1 ? SearchCompactNode<nMe, bMaximising, true>(board, 1, nAlpha, nBeta)
+                       : SearchCompactNode<nMe, bMaximising, false>(board, nDepth, nAlpha, nBeta);
+}
+
+template <int nMe, bool bMaximising, bool bAboveHorizon>
+int SearchCompactNode(const CompactBoard& board, int nDepth, int nAlpha, int nBeta) {
     if (!g_bSearchRunning) {
         return 0;
     }
@@ -402,10 +421,10 @@ int SearchCompact(const CompactBoard& board, int nDepth, int nAlpha, int nBeta) 
         return nBeta > nAlpha;
     };
     bool bAny = false;
-    if (nDepth == 1) {
-        // A node one ply above the horizon scores its children in its own loop, where a
-        // child never leaves the registers: the counts in a LeafCounter, and a child without
-        // a capture scored from its slide masks alone.
+    if constexpr (bAboveHorizon) {
+        // The children are leaves, scored in this node's own loop where a child never
+        // leaves the registers: the counts in a LeafCounter, and a child without a capture
+        // scored from its slide masks alone.
         bAny = ScoreLeaves<nMe, nMover>(board, narrow);
     } else {
         bAny = ForEachChild<nMover>(
