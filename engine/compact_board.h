@@ -41,6 +41,8 @@ struct CompactTables {
     std::array<std::uint32_t, SLIDE_PAIR_COUNT> anPairPoints{};
     std::array<std::uint64_t, SLIDE_PAIR_COUNT> anPairFromFlip{};
     std::array<std::uint64_t, SLIDE_PAIR_COUNT> anPairToFlip{};
+    // The line partners of each pair's target.
+    std::array<std::array<std::uint32_t, 2>, SLIDE_PAIR_COUNT> anPairLinePartners{};
 
     // The point on cell nCell (0..48), -1 for an off-board square.
     constexpr int CellPoint(int nCell) const {
@@ -108,6 +110,7 @@ constexpr CompactTables MakeCompactTables() {
         tables.anPairPoints[nSlide] = (1u << nFrom) | (1u << nTo);
         tables.anPairFromFlip[nSlide] = tables.anPairsFrom[nFrom] ^ tables.anPairsFrom[nTo];
         tables.anPairToFlip[nSlide] = tables.anPairsTo[nFrom] ^ tables.anPairsTo[nTo];
+        tables.anPairLinePartners[nSlide] = tables.anLinePartners[nTo];
     }
     return tables;
 }

@@ -7,7 +7,9 @@
 // same looks at the message queue and the same calls of the random generator.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <type_traits>
 
 #include "compact_board.h"
 #include "crt_random.h"
@@ -76,47 +78,52 @@ inline int EvaluateCompact(const CompactBoard& board) {
 }
 
 // EvaluateCompact for the children of one node that capture nothing, which share the
-// stone counts and hands: only the slide masks differ from child to child, so the tests
-// that depend on counts and hands are settled once for all of them. The node was not
-// decided itself, so both sides have at least three stones in every such child.
-template <int nMe>
+// stone counts and hands: only the mover's slide masks and the empty targets differ from
+// child to child, so the tests that depend on counts and hands are settled once for all of
+// them. The node was not decided itself, so both sides have at least three stones in every
+// such child. nMe is the side scored for, nMover the side whose move made the children.
+template <int nMe, int nMover>
 class PlainChildScore {
 public:
-    // For the children of board in which side index nMover has moved without a capture.
-    PlainChildScore(const CompactBoard& board, int nMover)
+    explicit PlainChildScore(const CompactBoard& board)
         : m_nBase(1000 * (board.anTotal[nMe] - board.anTotal[1 - nMe])),
-          m_nCountMe(board.anTotal[nMe] >= 4 ? ~std::uint64_t{0} : 0),
-          m_nCountOpp(board.anTotal[1 - nMe] >= 4 ? ~std::uint64_t{0} : 0),
-          m_bStuckLosesMe(board.anTotal[nMe] >= 4 && ChildHand(board, nMover, nMe) == 0),
-          m_bStuckWinsOpp(board.anTotal[1 - nMe] >= 4 && ChildHand(board, nMover, 1 - nMe) == 0) {}
+          m_nCountMover(board.anTotal[nMover] >= 4 ? ~std::uint64_t{0} : 0),
+          m_nFromOther(board.anTotal[nOther] >= 4 ? board.anFrom[nOther] : 0),
+          m_bStuckDecidesMover(board.anTotal[nMover] >= 4 &&
+                               (board.anHand[nMover] == 0 || board.anHand[nMover] == 1)),
+          m_bStuckDecidesOther(board.anTotal[nOther] >= 4 && board.anHand[nOther] == 0) {}
 
-    // The child's score from its slide masks, drawing the random number as Evaluate does.
-    int Score(std::uint64_t nFromMe, std::uint64_t nFromOpp, std::uint64_t nToEmpty,
-              int bRandom) const {
-        const int nMobilityMe = PopCount(nFromMe & nToEmpty & m_nCountMe);
-        if (nMobilityMe == 0 && m_bStuckLosesMe) {
+    // The score of the child with these masks, drawing the random number as Evaluate does.
+    // bSlide: the child comes from a slide, so the mover has four stones or more and none
+    // in hand, and its mobility always counts.
+    template <bool bSlide>
+    int Score(std::uint64_t nFromMover, std::uint64_t nToEmpty, int bRandom) const {
+        const int nMobilityMover =
+            PopCount(nFromMover & nToEmpty & (bSlide ? ~std::uint64_t{0} : m_nCountMover));
+        const bool bStuckMover = nMobilityMover == 0 && (bSlide || m_bStuckDecidesMover);
+        const int nMobilityOther = PopCount(m_nFromOther & nToEmpty);
+        const bool bStuckOther = nMobilityOther == 0 && m_bStuckDecidesOther;
+        // Evaluate looks at nMe's mobility first.
+        if (nMover == nMe ? bStuckMover : bStuckOther) {
             return LOSS_SCORE;
         }
-        const int nMobilityOpp = PopCount(nFromOpp & nToEmpty & m_nCountOpp);
-        if (nMobilityOpp == 0 && m_bStuckWinsOpp) {
+        if (nMover == nMe ? bStuckOther : bStuckMover) {
             return WIN_SCORE;
         }
         const int nRandom = bRandom ? CrtRand() * 10 / CRT_RAND_MAX : 0;
+        const int nMobilityMe = nMover == nMe ? nMobilityMover : nMobilityOther;
+        const int nMobilityOpp = nMover == nMe ? nMobilityOther : nMobilityMover;
         return nRandom + m_nBase + 10 * (nMobilityMe - nMobilityOpp);
     }
 
 private:
-    // Side index nSide's stones in hand after nMover's move: a placement uses one.
-    static int ChildHand(const CompactBoard& board, int nMover, int nSide) {
-        const int nHand = board.anHand[nSide];
-        return nSide == nMover && nHand > 0 ? nHand - 1 : nHand;
-    }
+    static constexpr int nOther = 1 - nMover;
 
-    int m_nBase;                // 1000 times the difference of the stone counts
-    std::uint64_t m_nCountMe;   // all ones when the side's mobility counts (four stones or
-    std::uint64_t m_nCountOpp;  // more), else 0
-    bool m_bStuckLosesMe;       // no mobility is a loss: it counts and no stone is in hand
-    bool m_bStuckWinsOpp;
+    int m_nBase;                  // 1000 times the difference of the stone counts
+    std::uint64_t m_nCountMover;  // all ones when the mover's mobility counts, else 0
+    std::uint64_t m_nFromOther;   // the other side's slide sources, 0 when they don't count
+    bool m_bStuckDecidesMover;    // no mobility decides: it counts, and after the move
+    bool m_bStuckDecidesOther;    // the side has no stone in hand
 };
 
 // The opposing stones that stand in no mill: the capture candidates of every mill move of
@@ -135,11 +142,14 @@ inline std::uint32_t Capturable(std::uint32_t nOpponent) {
     return nOpponent & ~nInMill;
 }
 
+// Whether nOwn holds both partners of a point on one of its two lines.
+inline bool HoldsLine(std::uint32_t nOwn, const std::array<std::uint32_t, 2>& anPartners) {
+    return (nOwn & anPartners[0]) == anPartners[0] || (nOwn & anPartners[1]) == anPartners[1];
+}
+
 // 1 when nOwn, the mover's stones after its move, holds a mill through point nTo.
 inline bool ClosesMill(std::uint32_t nOwn, unsigned nTo) {
-    const std::uint32_t nColumn = COMPACT.anLinePartners[nTo][0];
-    const std::uint32_t nRow = COMPACT.anLinePartners[nTo][1];
-    return (nOwn & nColumn) == nColumn || (nOwn & nRow) == nRow;
+    return HoldsLine(nOwn, COMPACT.anLinePartners[nTo]);
 }
 
 // The children of board for side index nMover in the generator's order, each handed to
@@ -291,30 +301,29 @@ __attribute__((always_inline)) inline bool ScoreLeaves(const CompactBoard& board
     const std::uint64_t nFromOther = board.anFrom[nOther];
     const std::uint64_t nToEmpty = board.nToEmpty;
     LeafCounter counter;
-    const PlainChildScore<nMe> plain(board, nMover);
+    const PlainChildScore<nMe, nMover> plain(board);
     bool bAny = false;
     bool bCapturableKnown = false;
     std::uint32_t nCapturable = 0;
 
-    // Scores the child that flips these bits, a move to point nTo, or when it closes a mill
-    // there the children of its captures.
-    auto leaf = [&](std::uint32_t nStonesFlip, std::uint64_t nFromFlip, std::uint64_t nToEmptyFlip,
-                    unsigned nTo) __attribute__((always_inline))
-                    ->bool {
+    // Scores the child that flips these bits, a move to the point whose line partners are
+    // anPartners, or when it closes a mill there the children of its captures. bSlide is a
+    // std::bool_constant: whether the move is a slide.
+    auto leaf = [&](auto bSlide, std::uint32_t nStonesFlip, std::uint64_t nFromFlip,
+                    std::uint64_t nToEmptyFlip, const std::array<std::uint32_t, 2>& anPartners)
+                    __attribute__((always_inline))
+                        ->bool {
         const std::uint32_t nChildStones = nStones ^ nStonesFlip;
         const std::uint64_t nChildFrom = nFrom ^ nFromFlip;
         const std::uint64_t nChildToEmpty = nToEmpty ^ nToEmptyFlip;
-        if (!ClosesMill(nChildStones, nTo)) [[likely]] {
+        if (!HoldsLine(nChildStones, anPartners)) [[likely]] {
             bAny = true;
             if (!counter.Running()) {
                 return narrow(0);
             }
             counter.Count();
-            if constexpr (nMover == nMe) {
-                return narrow(plain.Score(nChildFrom, nFromOther, nChildToEmpty, counter.Random()));
-            } else {
-                return narrow(plain.Score(nFromOther, nChildFrom, nChildToEmpty, counter.Random()));
-            }
+            return narrow(plain.template Score<decltype(bSlide)::value>(nChildFrom, nChildToEmpty,
+                                                                        counter.Random()));
         }
         if (!bCapturableKnown) {
             nCapturable = Capturable(board.anStones[nOther]);
@@ -348,7 +357,8 @@ __attribute__((always_inline)) inline bool ScoreLeaves(const CompactBoard& board
     if (board.anHand[nMover] > 0) {
         for (std::uint32_t nLeft = nEmpty; nLeft != 0; nLeft &= nLeft - 1) {
             const unsigned nTo = LowestPoint(nLeft);
-            if (!leaf(1u << nTo, COMPACT.anPairsFrom[nTo], COMPACT.anPairsTo[nTo], nTo)) {
+            if (!leaf(std::false_type{}, 1u << nTo, COMPACT.anPairsFrom[nTo],
+                      COMPACT.anPairsTo[nTo], COMPACT.anLinePartners[nTo])) {
                 return true;
             }
         }
@@ -359,9 +369,10 @@ __attribute__((always_inline)) inline bool ScoreLeaves(const CompactBoard& board
             const unsigned nSource = LowestPoint(nSources);
             for (std::uint32_t nTargets = nEmpty; nTargets != 0; nTargets &= nTargets - 1) {
                 const unsigned nTo = LowestPoint(nTargets);
-                if (!leaf((1u << nSource) | (1u << nTo),
+                if (!leaf(std::false_type{}, (1u << nSource) | (1u << nTo),
                           COMPACT.anPairsFrom[nSource] ^ COMPACT.anPairsFrom[nTo],
-                          COMPACT.anPairsTo[nSource] ^ COMPACT.anPairsTo[nTo], nTo)) {
+                          COMPACT.anPairsTo[nSource] ^ COMPACT.anPairsTo[nTo],
+                          COMPACT.anLinePartners[nTo])) {
                     return true;
                 }
             }
@@ -370,8 +381,8 @@ __attribute__((always_inline)) inline bool ScoreLeaves(const CompactBoard& board
     }
     for (std::uint64_t nPairs = nFrom & nToEmpty; nPairs != 0; nPairs &= nPairs - 1) {
         const unsigned nPair = LowestPair(nPairs);
-        if (!leaf(COMPACT.anPairPoints[nPair], COMPACT.anPairFromFlip[nPair],
-                  COMPACT.anPairToFlip[nPair], COMPACT.anPairTo[nPair])) {
+        if (!leaf(std::true_type{}, COMPACT.anPairPoints[nPair], COMPACT.anPairFromFlip[nPair],
+                  COMPACT.anPairToFlip[nPair], COMPACT.anPairLinePartners[nPair])) {
             return true;
         }
     }
