@@ -38,13 +38,15 @@ inline unsigned LowestPair(std::uint64_t nPairs) {
     return static_cast<unsigned>(__builtin_ctzll(nPairs));
 }
 
-// Evaluate on the compact board for side index nMe, test for test in the same order, with
+// Evaluate for side index nMe from a board's parts, test for test in the same order, with
 // the random number drawn at the same point; bRandom stands for g_bRandomMoves.
 template <int nMe>
-inline int EvaluateCompact(const CompactBoard& board, int bRandom) {
+inline int EvaluateParts(const std::int32_t (&anTotal)[2], const std::int32_t (&anHand)[2],
+                         std::uint64_t nFromMe, std::uint64_t nFromOpp, std::uint64_t nToEmpty,
+                         int bRandom) {
     constexpr int nOpp = 1 - nMe;
-    const int nStonesMe = board.anTotal[nMe];
-    const int nStonesOpp = board.anTotal[nOpp];
+    const int nStonesMe = anTotal[nMe];
+    const int nStonesOpp = anTotal[nOpp];
     if (nStonesOpp < 3) {
         return WIN_SCORE;
     }
@@ -53,15 +55,15 @@ inline int EvaluateCompact(const CompactBoard& board, int bRandom) {
     }
     int nMobilityMe = 0;
     if (nStonesMe >= 4) {
-        nMobilityMe = PopCount(board.anFrom[nMe] & board.nToEmpty);
-        if (nMobilityMe == 0 && board.anHand[nMe] == 0) {
+        nMobilityMe = PopCount(nFromMe & nToEmpty);
+        if (nMobilityMe == 0 && anHand[nMe] == 0) {
             return LOSS_SCORE;
         }
     }
     int nMobilityOpp = 0;
     if (nStonesOpp >= 4) {
-        nMobilityOpp = PopCount(board.anFrom[nOpp] & board.nToEmpty);
-        if (nMobilityOpp == 0 && board.anHand[nOpp] == 0) {
+        nMobilityOpp = PopCount(nFromOpp & nToEmpty);
+        if (nMobilityOpp == 0 && anHand[nOpp] == 0) {
             return WIN_SCORE;
         }
     }
@@ -70,6 +72,13 @@ inline int EvaluateCompact(const CompactBoard& board, int bRandom) {
         nRandom = CrtRand() * 10 / CRT_RAND_MAX;
     }
     return nRandom + 10 * (100 * (nStonesMe - nStonesOpp) + nMobilityMe - nMobilityOpp);
+}
+
+// Evaluate on the compact board for side index nMe.
+template <int nMe>
+inline int EvaluateCompact(const CompactBoard& board, int bRandom) {
+    return EvaluateParts<nMe>(board.anTotal, board.anHand, board.anFrom[nMe], board.anFrom[1 - nMe],
+                              board.nToEmpty, bRandom);
 }
 
 template <int nMe>
@@ -298,7 +307,6 @@ __attribute__((always_inline)) inline bool ScoreLeaves(const CompactBoard& board
     constexpr int nOther = 1 - nMover;
     const std::uint32_t nStones = board.anStones[nMover];
     const std::uint64_t nFrom = board.anFrom[nMover];
-    const std::uint64_t nFromOther = board.anFrom[nOther];
     const std::uint64_t nToEmpty = board.nToEmpty;
     LeafCounter counter;
     const PlainChildScore<nMe, nMover> plain(board);
@@ -329,24 +337,29 @@ __attribute__((always_inline)) inline bool ScoreLeaves(const CompactBoard& board
             nCapturable = Capturable(board.anStones[nOther]);
             bCapturableKnown = true;
         }
-        CompactBoard child = board;
-        child.anStones[nMover] = nChildStones;
-        child.anFrom[nMover] = nChildFrom;
-        if (child.anHand[nMover] > 0) {
-            --child.anHand[nMover];
+        // The counts after a capture: a placement used a stone in hand, the other side
+        // lost one.
+        std::int32_t anTotal[2] = {board.anTotal[0], board.anTotal[1]};
+        std::int32_t anHand[2] = {board.anHand[0], board.anHand[1]};
+        --anTotal[nOther];
+        if (anHand[nMover] > 0) {
+            --anHand[nMover];
         }
-        --child.anTotal[nOther];
         for (std::uint32_t nLeft = nCapturable; nLeft != 0; nLeft &= nLeft - 1) {
             const unsigned nTaken = LowestPoint(nLeft);
-            child.anStones[nOther] = board.anStones[nOther] & ~(1u << nTaken);
-            child.anFrom[nOther] = nFromOther & ~COMPACT.anPairsFrom[nTaken];
-            child.nToEmpty = nChildToEmpty | COMPACT.anPairsTo[nTaken];
             bAny = true;
-            const bool bGoOn =
-                counter.Running()
-                    ? (counter.Count(), narrow(EvaluateCompact<nMe>(child, counter.Random())))
-                    : narrow(0);
-            if (!bGoOn) {
+            int nValue = 0;
+            if (counter.Running()) {
+                counter.Count();
+                const std::uint64_t nFromOther =
+                    board.anFrom[nOther] & ~COMPACT.anPairsFrom[nTaken];
+                const std::uint64_t nEmptyAfter = nChildToEmpty | COMPACT.anPairsTo[nTaken];
+                nValue = nMover == nMe ? EvaluateParts<nMe>(anTotal, anHand, nChildFrom, nFromOther,
+                                                            nEmptyAfter, counter.Random())
+                                       : EvaluateParts<nMe>(anTotal, anHand, nFromOther, nChildFrom,
+                                                            nEmptyAfter, counter.Random());
+            }
+            if (!narrow(nValue)) {
                 return false;
             }
         }
