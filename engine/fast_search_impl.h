@@ -81,6 +81,7 @@ inline int EvaluateCompact(const CompactBoard& board, int bRandom) {
                               board.nToEmpty, bRandom);
 }
 
+// EvaluateCompact with the random term as g_bRandomMoves asks.
 template <int nMe>
 inline int EvaluateCompact(const CompactBoard& board) {
     return EvaluateCompact<nMe>(board, g_bRandomMoves);
@@ -300,8 +301,9 @@ private:
 
 // The children of board for side index nMover, scored as leaves for side index nMe and each
 // handed to narrow, in ForEachChild's order, until narrow returns false. Returns whether
-// any child was visited. A child without a capture is scored from its slide masks, which
-// change from board's by exclusive ors with table entries; nothing is copied for it.
+// any child was visited. No child board is built: a child is scored from its slide masks,
+// which differ from board's by exclusive ors with table entries for the move and, after a
+// capture, by the taken stone's entries.
 template <int nMe, int nMover, class Narrow>
 __attribute__((always_inline)) inline bool ScoreLeaves(const CompactBoard& board, Narrow&& narrow) {
     constexpr int nOther = 1 - nMover;
