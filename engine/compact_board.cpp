@@ -4,16 +4,16 @@
 
 CompactBoard ToCompactBoard(const Position& pos) {
     CompactBoard board{};
-    for (int nPoint = 0; nPoint < POINT_COUNT; ++nPoint) {
+    for (std::size_t nPoint = 0; nPoint < POINT_COUNT; ++nPoint) {
         const std::int32_t nValue = pos.m_anData[COMPACT.anPointCell[nPoint]];
         if (nValue == PLAYER_BLACK || nValue == PLAYER_WHITE) {
             board.anStones[nValue - 1] |= 1u << nPoint;
         }
     }
     const std::uint32_t nEmpty = ALL_POINTS & ~(board.anStones[0] | board.anStones[1]);
-    for (int nPair = 0; nPair < SLIDE_PAIR_COUNT; ++nPair) {
+    for (std::size_t nPair = 0; nPair < SLIDE_PAIR_COUNT; ++nPair) {
         const std::uint64_t nBit = std::uint64_t{1} << nPair;
-        for (int nSide = 0; nSide < 2; ++nSide) {
+        for (std::size_t nSide = 0; nSide < 2; ++nSide) {
             if ((board.anStones[nSide] >> COMPACT.anPairFrom[nPair]) & 1u) {
                 board.anFrom[nSide] |= nBit;
             }

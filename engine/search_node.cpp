@@ -1,17 +1,18 @@
 #include "search_node.h"
 
 #include <array>
+#include <cstddef>
 
 namespace {
 
 // SLIDE_TARGETS[cell][direction]; index 0 of the direction is unused.
 constexpr auto SLIDE_TARGETS = [] {
     std::array<std::array<std::int8_t, 5>, CELL_COUNT> aTargets{};
-    for (int nCell = 0; nCell < CELL_COUNT; ++nCell) {
+    for (std::size_t nCell = 0; nCell < CELL_COUNT; ++nCell) {
         aTargets[nCell][0] = -1;
-        for (int nDirection = DIRECTION_LEFT; nDirection <= DIRECTION_UP; ++nDirection) {
-            aTargets[nCell][nDirection] =
-                static_cast<std::int8_t>(ComputeSlideTarget(nCell, nDirection));
+        for (std::size_t nDirection = DIRECTION_LEFT; nDirection <= DIRECTION_UP; ++nDirection) {
+            aTargets[nCell][nDirection] = static_cast<std::int8_t>(
+                ComputeSlideTarget(static_cast<int>(nCell), static_cast<int>(nDirection)));
         }
     }
     return aTargets;
@@ -22,7 +23,7 @@ constexpr auto SLIDE_TARGETS = [] {
 // squares the full grid scan would find.
 constexpr auto COLUMN_MAJOR_POINTS = [] {
     std::array<std::int8_t, POINT_COUNT> aPoints{};
-    int nNext = 0;
+    std::size_t nNext = 0;
     for (int nCol = 0; nCol < GRID_SIZE; ++nCol) {
         for (int nRow = 0; nRow < GRID_SIZE; ++nRow) {
             if (BOARD_TEMPLATE[CellIndex(nRow, nCol)] != CELL_OFFBOARD) {
@@ -44,14 +45,14 @@ constexpr int ColumnMajorIndexOfCell(int nCell) {
 // Row and column of each cell, so that the generator's hot loops need no division.
 constexpr auto CELL_ROW = [] {
     std::array<std::int8_t, CELL_COUNT> aRow{};
-    for (int nCell = 0; nCell < CELL_COUNT; ++nCell) {
+    for (std::size_t nCell = 0; nCell < CELL_COUNT; ++nCell) {
         aRow[nCell] = static_cast<std::int8_t>(nCell / GRID_SIZE);
     }
     return aRow;
 }();
 constexpr auto CELL_COL = [] {
     std::array<std::int8_t, CELL_COUNT> aCol{};
-    for (int nCell = 0; nCell < CELL_COUNT; ++nCell) {
+    for (std::size_t nCell = 0; nCell < CELL_COUNT; ++nCell) {
         aCol[nCell] = static_cast<std::int8_t>(nCell % GRID_SIZE);
     }
     return aCol;
@@ -61,9 +62,10 @@ constexpr auto CELL_COL = [] {
 // later (POINT_COUNT when none); k = 49 stands for "past the grid".
 constexpr auto FIRST_POINT_FROM = [] {
     std::array<std::int8_t, CELL_COUNT + 1> aFirst{};
-    int nPoint = POINT_COUNT;
-    for (int k = CELL_COUNT; k >= 0; --k) {
-        if (nPoint > 0 && ColumnMajorIndexOfCell(COLUMN_MAJOR_POINTS[nPoint - 1]) == k) {
+    std::size_t nPoint = POINT_COUNT;
+    for (std::size_t k = aFirst.size(); k-- > 0;) {
+        if (nPoint > 0 && static_cast<std::size_t>(
+                              ColumnMajorIndexOfCell(COLUMN_MAJOR_POINTS[nPoint - 1])) == k) {
             --nPoint;
         }
         aFirst[k] = static_cast<std::int8_t>(nPoint);
@@ -71,11 +73,26 @@ constexpr auto FIRST_POINT_FROM = [] {
     return aFirst;
 }();
 
+// The tables' entries for the signed cell, point and direction numbers that the record and
+// the cursors use; the callers keep them in range.
+constexpr int SlideTargetOf(int nCell, int nDirection) {
+    return SLIDE_TARGETS[static_cast<std::size_t>(nCell)][static_cast<std::size_t>(nDirection)];
+}
+constexpr int PointCell(int nPoint) {
+    return COLUMN_MAJOR_POINTS[static_cast<std::size_t>(nPoint)];
+}
+constexpr int CellRow(int nCell) {
+    return CELL_ROW[static_cast<std::size_t>(nCell)];
+}
+constexpr int CellCol(int nCell) {
+    return CELL_COL[static_cast<std::size_t>(nCell)];
+}
+
 // The first point at or after the cursor square (nRow, nCol), both already normalised to
 // a row in 0..6 and a column of 7 or more meaning the end.
 int FirstPointFrom(int nRow, int nCol) {
     const int k = ColumnMajorIndex(nRow, nCol);
-    return FIRST_POINT_FROM[k < CELL_COUNT ? k : CELL_COUNT];
+    return FIRST_POINT_FROM[static_cast<std::size_t>(k < CELL_COUNT ? k : CELL_COUNT)];
 }
 
 // A position with a stone moved from one cell to another (or placed, when nFrom is -1)
@@ -89,7 +106,7 @@ int ClosesMill(Position& pos, int nFrom, int nTo, int nSide) {
         pos.m_anData[nFrom] = CELL_EMPTY;
     }
     pos.m_anData[nTo] = nSide;
-    const int bMill = pos.IsInMill(CELL_ROW[nTo], CELL_COL[nTo], nSide);
+    const int bMill = pos.IsInMill(CellRow(nTo), CellCol(nTo), nSide);
     pos.m_anData[nTo] = nSavedTo;
     if (nFrom >= 0) {
         pos.m_anData[nFrom] = nSavedFrom;
@@ -104,7 +121,7 @@ int SlideTarget(int nCell, int nDirection) {
         nDirection > DIRECTION_UP) {
         return -1;
     }
-    return SLIDE_TARGETS[nCell][nDirection];
+    return SlideTargetOf(nCell, nDirection);
 }
 
 SearchNode::SearchNode()
@@ -229,12 +246,12 @@ int SearchNode::FindPlacement() {
         ++nCol;
     }
     for (int nPoint = FirstPointFrom(nRow, nCol); nPoint < POINT_COUNT; ++nPoint) {
-        const int nCell = COLUMN_MAJOR_POINTS[nPoint];
+        const int nCell = PointCell(nPoint);
         if (m_pos.m_anData[nCell] != CELL_EMPTY) {
             continue;
         }
-        m_nFromRow = CELL_ROW[nCell];
-        m_nFromCol = CELL_COL[nCell];
+        m_nFromRow = CellRow(nCell);
+        m_nFromCol = CellCol(nCell);
         if (ClosesMill(m_pos, -1, nCell, m_nSide)) {
             Position posAfter = m_pos;
             posAfter.m_anData[nCell] = m_nSide;
@@ -263,24 +280,24 @@ int SearchNode::FindSlide() {
     // The direction cursor applies to the square the cursor stands on; every later source
     // starts with direction 1.
     int nPoint = FirstPointFrom(nRow, nCol);
-    if (nPoint < POINT_COUNT && COLUMN_MAJOR_POINTS[nPoint] != CellIndex(nRow, nCol)) {
+    if (nPoint < POINT_COUNT && PointCell(nPoint) != CellIndex(nRow, nCol)) {
         nDirection = DIRECTION_LEFT;
     }
     for (; nPoint < POINT_COUNT; ++nPoint, nDirection = DIRECTION_LEFT) {
-        const int nFrom = COLUMN_MAJOR_POINTS[nPoint];
+        const int nFrom = PointCell(nPoint);
         if (m_pos.m_anData[nFrom] != m_nSide) {
             continue;
         }
         for (; nDirection <= DIRECTION_UP; ++nDirection) {
-            const int nTo = SLIDE_TARGETS[nFrom][nDirection];
+            const int nTo = SlideTargetOf(nFrom, nDirection);
             if (nTo < 0 || m_pos.m_anData[nTo] != CELL_EMPTY) {
                 continue;
             }
-            m_nFromRow = CELL_ROW[nFrom];
-            m_nFromCol = CELL_COL[nFrom];
+            m_nFromRow = CellRow(nFrom);
+            m_nFromCol = CellCol(nFrom);
             m_nDirection = nDirection;
-            m_nToRow = CELL_ROW[nTo];
-            m_nToCol = CELL_COL[nTo];
+            m_nToRow = CellRow(nTo);
+            m_nToCol = CellCol(nTo);
             if (ClosesMill(m_pos, nFrom, nTo, m_nSide)) {
                 Position posAfter = m_pos;
                 posAfter.MoveStone(m_nFromRow, m_nFromCol, m_nToRow, m_nToCol);
@@ -316,23 +333,23 @@ int SearchNode::FindJump() {
     // starts with the first destination.
     int nSource = FirstPointFrom(nFromRow, nFromCol);
     int nFirstTarget = FirstPointFrom(nToRow, nToCol);
-    if (nSource < POINT_COUNT && COLUMN_MAJOR_POINTS[nSource] != CellIndex(nFromRow, nFromCol)) {
+    if (nSource < POINT_COUNT && PointCell(nSource) != CellIndex(nFromRow, nFromCol)) {
         nFirstTarget = 0;
     }
     for (; nSource < POINT_COUNT; ++nSource, nFirstTarget = 0) {
-        const int nFrom = COLUMN_MAJOR_POINTS[nSource];
+        const int nFrom = PointCell(nSource);
         if (m_pos.m_anData[nFrom] != m_nSide) {
             continue;
         }
         for (int nTarget = nFirstTarget; nTarget < POINT_COUNT; ++nTarget) {
-            const int nTo = COLUMN_MAJOR_POINTS[nTarget];
+            const int nTo = PointCell(nTarget);
             if (m_pos.m_anData[nTo] != CELL_EMPTY) {
                 continue;
             }
-            m_nFromCol = CELL_COL[nFrom];
-            m_nFromRow = CELL_ROW[nFrom];
-            m_nToCol = CELL_COL[nTo];
-            m_nToRow = CELL_ROW[nTo];
+            m_nFromCol = CellCol(nFrom);
+            m_nFromRow = CellRow(nFrom);
+            m_nToCol = CellCol(nTo);
+            m_nToRow = CellRow(nTo);
             if (ClosesMill(m_pos, nFrom, nTo, m_nSide)) {
                 Position posAfter = m_pos;
                 posAfter.MoveStone(m_nFromRow, m_nFromCol, m_nToRow, m_nToCol);
