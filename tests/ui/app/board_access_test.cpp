@@ -2,7 +2,7 @@
 // to its end with the keys alone, and the board's accessibility tree as the game goes. (The
 // events that announce the changes need an accessibility bridge, which the offscreen
 // platform lacks: the end-to-end test on the real bus receives them.)
-#include <QtTest>
+#include <QTest>
 
 #include <QAccessible>
 

@@ -1,6 +1,6 @@
 // The file commands: open and save leave the game alone, name the file in the title and keep
 // the recent-file list; bad files get a German message and change nothing.
-#include <QtTest>
+#include <QTest>
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,7 +1,7 @@
 // The game in the real window with the real message pump and think timer: the computer's
 // reply after its think time, the menu's state while a search runs, and quitting in the
 // middle of a computer move or of autoplay.
-#include <QtTest>
+#include <QTest>
 
 #include <QElapsedTimer>
 

@@ -1,6 +1,7 @@
 // The main window: menu structure and ids, status bar prompts and panes, the status bar
 // switch, accelerators, command enabling and the About box.
-#include <QtTest>
+#include <QSignalSpy>
+#include <QTest>
 
 #include <QLabel>
 #include <QMenuBar>

@@ -7,7 +7,7 @@
 //
 // Left out on purpose: switching the statistics line off leaves the old line until the next
 // erasing paint, as written; each game keeps its statistics option from start to end.
-#include <QtTest>
+#include <QTest>
 
 #include <QImage>
 #include <cstring>

@@ -1,6 +1,6 @@
 // The resource tables and the pure mappings of the window: strings and prompts, accelerator
 // keys, version text, command line, state cursors and message box styles.
-#include <QtTest>
+#include <QTest>
 
 #include <set>
 

@@ -1,7 +1,8 @@
 // The framework services on Qt and safe quitting: message boxes with caption, icon, German
 // buttons and answers; synchronous paints; the nesting wait cursor; and a close while the
 // document is inside a handler, which must wait for the handler and still exit with 0.
-#include <QtTest>
+#include <QLibraryInfo>
+#include <QTest>
 
 #include <QAbstractButton>
 

@@ -1,6 +1,6 @@
 // The view: clicks to grid squares with every index passed on, the right button's cancel,
 // modifiers and double clicks, the state cursors, and erasing only where a repaint needs it.
-#include <QtTest>
+#include <QTest>
 
 #include "board_mapping.h"
 #include "main_frame.h"

@@ -1,7 +1,7 @@
 // The desktop's conventions: the windows name the launcher entry that docks and task bars
 // match them to, and the main window keeps the style and font the user's desktop chose (this
 // test runs with QT_STYLE_OVERRIDE=windows, as a desktop that sets its style would).
-#include <QtTest>
+#include <QTest>
 
 #include <QStyle>
 

@@ -1,7 +1,7 @@
 // A high-density screen (run at scale factor 2): the board keeps its size in the toolkit's
 // device-independent pixels, so it covers twice as many physical pixels, and a click that
 // the screen reports in physical pixels still reaches the grid square under it.
-#include <QtTest>
+#include <QTest>
 
 #include <QImage>
 #include <QPainter>

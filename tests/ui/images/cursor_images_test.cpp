@@ -1,6 +1,6 @@
 // The five state cursors: the shared arrow pixel for pixel, the word in its box, everything
 // else transparent, and the loaded cursor's hot spot.
-#include <QtTest>
+#include <QTest>
 #include <array>
 
 #include "resource_images.h"

@@ -1,5 +1,5 @@
 // Icons 128 and 129 in both sizes, and the application icon at the theme sizes.
-#include <QtTest>
+#include <QTest>
 #include <algorithm>
 #include <map>
 #include <set>

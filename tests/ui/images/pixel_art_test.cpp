@@ -1,6 +1,6 @@
 // The text-picture conversion and the cursor font's layout, including the faults in the
 // data that must give no picture rather than a wrong one.
-#include <QtTest>
+#include <QTest>
 #include <array>
 
 #include "cursor_art.h"
