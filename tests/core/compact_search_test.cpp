@@ -15,17 +15,6 @@
 
 namespace {
 
-std::vector<Position> Children(const Position& pos, int nSide) {
-    std::vector<Position> children;
-    SearchNode node;
-    Position posChild;
-    node.InitMoves(pos, nSide);
-    while (node.NextMove()) {
-        children.push_back(node.MakeChild(posChild));
-    }
-    return children;
-}
-
 // Arbitrary boards as the engine's fuzzer builds them, then boards met along random games.
 std::vector<std::pair<Position, int>> VariedPositions() {
     std::mt19937 random(20240611);
@@ -46,7 +35,7 @@ std::vector<std::pair<Position, int>> VariedPositions() {
         pos.ResetPosition();
         int nSide = PLAYER_WHITE;
         for (int nPly = 0; nPly < 120; ++nPly) {
-            const std::vector<Position> children = Children(pos, nSide);
+            const std::vector<Position> children = AllChildren(pos, nSide);
             if (children.empty() || pos.CountStones(PLAYER_WHITE) < 3 ||
                 pos.CountStones(PLAYER_BLACK) < 3) {
                 break;
@@ -67,7 +56,7 @@ Position ReferenceRoot(const Position& pos, int nSide, int nDepth, int& nBestSco
     nBestScore = -SEARCH_INFINITY;
     int nAlpha = -SEARCH_INFINITY;
     std::int64_t nNodes = 0;
-    for (const Position& child : Children(pos, nSide)) {
+    for (const Position& child : AllChildren(pos, nSide)) {
         const int nValue =
             ReferenceAlphaBeta(child, nDepth - 1, 0, nAlpha, SEARCH_INFINITY, nSide, nNodes);
         if (nValue > nBestScore) {

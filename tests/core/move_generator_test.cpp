@@ -5,20 +5,10 @@
 
 #include "perft.h"
 #include "search_node.h"
+#include "search_reference.h"
 #include "test_positions.h"
 
 namespace {
-
-std::vector<Position> AllChildren(const Position& pos, int nSide) {
-    std::vector<Position> children;
-    SearchNode node;
-    Position posChild;
-    node.InitMoves(pos, nSide);
-    while (node.NextMove()) {
-        children.push_back(node.MakeChild(posChild));
-    }
-    return children;
-}
 
 Position Moved(Position pos, int nFromRow, int nFromCol, int nToRow, int nToCol) {
     pos.MoveStone(nFromRow, nFromCol, nToRow, nToCol);

@@ -139,3 +139,14 @@ std::string CompareWithReference(const Position& pos, int nSide, int nDepth) {
     }
     return strFault;
 }
+
+std::vector<Position> AllChildren(const Position& pos, int nSide) {
+    std::vector<Position> children;
+    SearchNode node;
+    Position posChild;
+    node.InitMoves(pos, nSide);
+    while (node.NextMove()) {
+        children.push_back(node.MakeChild(posChild));
+    }
+    return children;
+}

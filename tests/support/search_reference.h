@@ -4,8 +4,12 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "position.h"
+
+// The children of nSide in pos, in the move generator's order.
+std::vector<Position> AllChildren(const Position& pos, int nSide);
 
 // AlphaBeta as written over SearchNode and Evaluate, without a message pump or run flag;
 // adds its nodes to nNodes.
