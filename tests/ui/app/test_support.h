@@ -82,19 +82,16 @@ public:
         connect(&m_timer, &QTimer::timeout, this, [this] {
             if (m_bCondition()) {
                 m_timer.stop();
-                m_bDone = true;
                 m_fnAction();
             }
         });
         m_timer.start();
     }
-    bool Done() const { return m_bDone; }
 
 private:
     QTimer m_timer;
     std::function<bool()> m_bCondition;
     std::function<void()> m_fnAction;
-    bool m_bDone = false;
 };
 
 // Clicks button of the message box pModal; a box without that button is rejected.
