@@ -1,14 +1,12 @@
 #!/bin/sh
-# End-to-end test of the repaints that do not erase, in the real window: autoplay plays a
-# game to its end, with stones captured; once its closing box is answered the new game is
+# End-to-end test of the repaints that do not erase, in the real window: a game is won with
+# stones of both sides captured, and once its closing box is answered the new game is
 # painted over the old picture. Below the board, where the captured rows were, every pixel
 # must then be white, and the whole picture must equal what an erasing paint shows (the one
-# that follows a resize of the window). Screenshots of a failing run are kept and named.
-# A check to run by hand, not part of the suite: an autoplay game has no move limit, and now
-# and then one goes on for minutes (about one start in seventeen outlasted 90 seconds), so
-# whether the test ends is a matter of chance. The suite checks the same property on whole
-# games offscreen (the window tests' repaint suite).
-# Usage: e2e_new_game_repaint.sh PELVAR ARTIFACT_ROOT
+# that follows a resize of the window). The game's window is started one slide before the
+# human's win (pelvar_endgame_window), so the route to the game's end is fixed. Screenshots
+# of a failing run are kept and named.
+# Usage: e2e_new_game_repaint.sh ENDGAME_WINDOW ARTIFACT_ROOT
 set -u
 . "$(dirname "$0")/xvfb_session.sh"
 PELVAR=$1
@@ -43,23 +41,27 @@ pixel_hex() {
     convert "$1" -depth 8 -format "%[hex:p{$2,$3}]" info: 2>/dev/null | cut -c1-6
 }
 
-# 1. A new game; the computer thinks a hundredth of a second per move.
-e2e_wait_board "$EMPTY_BOARD"
-e2e_log "board at ($BOARD_X, $BOARD_Y), empty"
-e2e_set_think_time 0.01
+# 1. White a7, a4, d1, g7, e5 against black g1, f2, c4, with four white and six black stones
+# in the captured rows.
+e2e_wait_board '[ "$(e2e_count "$BOARD" white)" -eq 5 ] && [ "$(e2e_count "$BOARD" black)" -eq 3 ]'
+e2e_log "board at ($BOARD_X, $BOARD_Y), the end game set up"
 
-# 2. "&Datei" > "&Autoplay": no stone is placed, so no question; the game runs to its end and
-# its box (captioned with the application's title) waits for an answer.
-e2e_menu alt+d a
-e2e_wait_window Pelvar 90
+# 2. d1 slides to a1 and closes the mill a7-a4-a1; taking g1 leaves black two stones, and
+# the human's win is announced in a box captioned with the application's title.
+e2e_click 3 6
+e2e_click 0 6
+e2e_wait_board 'e2e_point_is "$BOARD" 0,6 white && e2e_point_is "$BOARD" 3,6 empty'
+e2e_click 6 6
+e2e_wait_window Pelvar
 BOX=$E2E_WINDOW
 E2E_WINDOW=$MAIN_WINDOW
-over=$(e2e_shot game-over) || e2e_fail "no screenshot"
-first_white=$(pixel_hex "$over" "$(screen_x 625)" "$(screen_y 5625)")
-first_black=$(pixel_hex "$over" "$(screen_x 625)" "$(screen_y 6250)")
-e2e_log "game over; first captured stones: white row $first_white, black row $first_black"
-[ "$first_white" = "$WHITE_FACE" ] || [ "$first_black" = "$BLACK_FACE" ] ||
-    e2e_fail "no captured stone on the screen when the game ended"
+e2e_wait_board 'e2e_point_is "$BOARD" 6,6 empty'
+over=$SHOT
+last_white=$(pixel_hex "$over" "$(screen_x 2500)" "$(screen_y 5625)")
+last_black=$(pixel_hex "$over" "$(screen_x 4375)" "$(screen_y 6250)")
+e2e_log "game over; last captured stones: white row $last_white, black row $last_black"
+[ "$last_white" = "$WHITE_FACE" ] && [ "$last_black" = "$BLACK_FACE" ] ||
+    e2e_fail "the captured rows do not show four white and seven black stones"
 
 # 3. The box answered: the new game is painted without erasing.
 xdotool windowfocus --sync "$BOX" 2>/dev/null || xdotool windowfocus "$BOX"
