@@ -49,6 +49,11 @@ inline constexpr std::int32_t BOARD_TEMPLATE[CELL_COUNT] = {
     /* row 6 */  0, -1, -1,  0, -1, -1,  0,
 };
 
+// Whether grid square (nRow, nCol) is one of the 24 board points; false off the grid.
+inline constexpr bool IsBoardPoint(int nRow, int nCol) {
+    return IsOnGrid(nRow, nCol) && BOARD_TEMPLATE[CellIndex(nRow, nCol)] != CELL_OFFBOARD;
+}
+
 // Cell indices of the 24 board points in row-major order.
 inline constexpr std::int8_t BOARD_POINTS[POINT_COUNT] = {
     CellIndex(0, 0), CellIndex(0, 3), CellIndex(0, 6),

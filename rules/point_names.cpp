@@ -12,7 +12,7 @@ constexpr auto READING_ORDER = [] {
     int nNext = 0;
     for (int nCol = 0; nCol < GRID_SIZE; ++nCol) {
         for (int nRow = 0; nRow < GRID_SIZE; ++nRow) {
-            if (BOARD_TEMPLATE[CellIndex(nRow, nCol)] != CELL_OFFBOARD) {
+            if (IsBoardPoint(nRow, nCol)) {
                 order.anCell[nNext++] = CellIndex(nRow, nCol);
             }
         }

@@ -1,5 +1,6 @@
-// Constant tables of the board's geometry: the neighbours of each point and the selection
-// of the line through a square. Internal to the rules and the engine.
+// The neighbours of each board point, written out by hand from the drawn board: an
+// independent statement of the board's geometry that the tests hold the rules' slide test
+// and mobility count against.
 #pragma once
 
 #include <cstdint>

@@ -45,11 +45,14 @@ std::uint64_t RunBench(std::ostream& out) {
         out << std::left << std::setw(18) << bench.pszName << std::right << " depth "
             << std::setw(2) << bench.nDepth << " nodes " << std::setw(10) << nNodes << " ms "
             << std::setw(6) << static_cast<std::int64_t>(dSeconds * 1000) << " nps "
-            << std::setw(10) << static_cast<std::int64_t>(dSeconds > 0 ? nNodes / dSeconds : 0)
+            << std::setw(10)
+            << static_cast<std::int64_t>(dSeconds > 0 ? static_cast<double>(nNodes) / dSeconds : 0)
             << '\n';
     }
     out << "total nodes " << nTotalNodes << " ms "
         << static_cast<std::int64_t>(dTotalSeconds * 1000) << " nps "
-        << static_cast<std::int64_t>(dTotalSeconds > 0 ? nTotalNodes / dTotalSeconds : 0) << '\n';
+        << static_cast<std::int64_t>(
+               dTotalSeconds > 0 ? static_cast<double>(nTotalNodes) / dTotalSeconds : 0)
+        << '\n';
     return nTotalNodes;
 }
