@@ -26,7 +26,7 @@ constexpr auto COLUMN_MAJOR_POINTS = [] {
     std::size_t nNext = 0;
     for (int nCol = 0; nCol < GRID_SIZE; ++nCol) {
         for (int nRow = 0; nRow < GRID_SIZE; ++nRow) {
-            if (BOARD_TEMPLATE[CellIndex(nRow, nCol)] != CELL_OFFBOARD) {
+            if (IsBoardPoint(nRow, nCol)) {
                 aPoints[nNext++] = static_cast<std::int8_t>(CellIndex(nRow, nCol));
             }
         }

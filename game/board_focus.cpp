@@ -21,7 +21,7 @@ BoardPoint NextFocusPoint(BoardPoint from, int nDirection) {
     }
     for (BoardPoint next{from.nRow + nRowStep, from.nCol + nColStep};
          IsOnGrid(next.nRow, next.nCol); next.nRow += nRowStep, next.nCol += nColStep) {
-        if (BOARD_TEMPLATE[CellIndex(next.nRow, next.nCol)] != CELL_OFFBOARD) {
+        if (IsBoardPoint(next.nRow, next.nCol)) {
             return next;
         }
     }

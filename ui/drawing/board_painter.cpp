@@ -29,10 +29,6 @@ int ClampCount(int nCount) {
     return std::clamp(nCount, 0, STONES_PER_SIDE);
 }
 
-bool IsBoardPoint(int r, int c) {
-    return (r == c || r + c == 6 || r == 3 || c == 3) && !(r == 3 && c == 3);
-}
-
 bool ShowsHighlight(int nState) {
     return nState == STATE_SLIDE_TARGET || nState == STATE_JUMP_TARGET;
 }
@@ -128,8 +124,7 @@ void OnDraw(CDC& dc, const CPelvarDoc& doc) {
     // 6a. The keyboard focus, once a key has been used on the board: a square frame around
     //     the focused point, on top of its stone and marker. It lies well inside the board,
     //     whose background the next paint draws over it, so a moved focus leaves nothing.
-    if (doc.m_bFocusShown && IsOnGrid(doc.m_focus.nRow, doc.m_focus.nCol) &&
-        IsBoardPoint(doc.m_focus.nRow, doc.m_focus.nCol)) {
+    if (doc.m_bFocusShown && IsBoardPoint(doc.m_focus.nRow, doc.m_focus.nCol)) {
         const int x = G[doc.m_focus.nRow];
         const int y = G[doc.m_focus.nCol];
         const int s = FOCUS_HALF_SIZE;
