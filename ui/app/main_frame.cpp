@@ -16,7 +16,6 @@
 #include "accelerator_table.h"
 #include "keyboard_indicators.h"
 #include "menu_table.h"
-#include "pelvar_app.h"
 #include "pelvar_doc.h"
 #include "pelvar_view.h"
 #include "qt_framework_services.h"
@@ -46,8 +45,8 @@ QString CommandShortName(int nId) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(CPelvarDoc& doc, CQtFrameworkServices& services, CPelvarApp& app)
-    : m_doc(doc), m_services(services), m_app(app) {
+CMainFrame::CMainFrame(CPelvarDoc& doc, CQtFrameworkServices& services, CAppCommands& commands)
+    : m_doc(doc), m_services(services), m_commands(commands) {
     setWindowIcon(LoadResourceIcon(IDR_MAINFRAME));
     CreateCommandActions();
     CreateMenu();
@@ -197,6 +196,19 @@ void CMainFrame::UpdateCommandStates() {
     m_actions.at(ID_VIEW_STATUS_BAR)->setChecked(statusBar()->isVisibleTo(this));
 }
 
+void CMainFrame::UpdateDocumentView(int nHint) {
+    m_pView->OnUpdate(nHint);
+    UpdateCommandStates();
+}
+
+void CMainFrame::PaintViewNow() {
+    m_pView->repaint();
+}
+
+void CMainFrame::StartThinkTimer(int nMilliseconds) {
+    m_pView->StartThinkTimer(nMilliseconds);
+}
+
 void CMainFrame::OnCommand(int nId) {
     switch (nId) {
         case ID_AUTOPLAY:
@@ -216,16 +228,16 @@ void CMainFrame::OnCommand(int nId) {
             OnViewStatusBar();
             break;
         case ID_APP_ABOUT:
-            m_app.OnAppAbout();
+            m_commands.OnAppAbout();
             break;
         case ID_FILE_NEW:
-            m_app.OnFileNew();
+            m_commands.OnFileNew();
             break;
         case ID_FILE_OPEN:
-            m_app.OnFileOpen();
+            m_commands.OnFileOpen();
             break;
         case ID_FILE_SAVE:
-            m_app.OnFileSave();
+            m_commands.OnFileSave();
             break;
         default:
             // The edit and pane commands have no handler anywhere.

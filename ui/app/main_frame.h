@@ -7,19 +7,21 @@
 
 #include <QMainWindow>
 
-class CPelvarApp;
+#include "app_commands.h"
+#include "document_window.h"
+
 class CPelvarDoc;
 class CPelvarView;
 class CQtFrameworkServices;
 class QAction;
 class QLabel;
 
-class CMainFrame : public QMainWindow {
+class CMainFrame : public QMainWindow, public CDocumentWindow {
     Q_OBJECT
 
 public:
-    // doc, services and app must outlive the frame.
-    CMainFrame(CPelvarDoc& doc, CQtFrameworkServices& services, CPelvarApp& app);
+    // doc, services and commands must outlive the frame.
+    CMainFrame(CPelvarDoc& doc, CQtFrameworkServices& services, CAppCommands& commands);
     ~CMainFrame() override;
 
     CPelvarView* View() const { return m_pView; }
@@ -34,6 +36,12 @@ public:
     // Enables "&Autoplay" and "&Optionen" by the document's state and checks "S&tatusleiste"
     // by the bar's visibility.
     void UpdateCommandStates();
+
+    // --- The window as the framework services see it ----------------------------------------
+    QWidget* OwnerWidget() override { return this; }
+    void UpdateDocumentView(int nHint) override;
+    void PaintViewNow() override;
+    void StartThinkTimer(int nMilliseconds) override;
 
     // The message pane: the idle prompt, a menu item's prompt, or the search's progress.
     void SetMessageText(const QString& strText);
@@ -56,7 +64,7 @@ private:
 
     CPelvarDoc& m_doc;
     CQtFrameworkServices& m_services;
-    CPelvarApp& m_app;
+    CAppCommands& m_commands;
     CPelvarView* m_pView = nullptr;
     std::map<int, QAction*> m_actions;
     QLabel* m_pMessagePane = nullptr;

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QTranslator>
 
+#include "app_commands.h"
 #include "qt_framework_services.h"
 #include "recent_file_list.h"
 
@@ -28,7 +29,7 @@ inline constexpr int RECENT_FILE_COUNT = 4;
 // "<document title> - Pelvar".
 QString FrameTitle(const QString& strDocumentTitle);
 
-class CPelvarApp {
+class CPelvarApp final : public CAppCommands {
 public:
     CPelvarApp();
     ~CPelvarApp();
@@ -46,14 +47,14 @@ public:
     int Run();
 
     // --- Commands -------------------------------------------------------------------------------
-    void OnAppAbout();
+    void OnAppAbout() override;
     // A new document: the game stays as it is; the title shows the untitled name again.
-    void OnFileNew();
+    void OnFileNew() override;
     // The open dialog, then OpenDocumentFile with the chosen name.
-    void OnFileOpen();
+    void OnFileOpen() override;
     // Saves under the document's name, asking for one where it has none or where writing
     // would destroy a file's content.
-    void OnFileSave();
+    void OnFileSave() override;
 
     // Opens nativePath for reading without reading anything: on success the name shows in
     // the title and enters the recent-file list; on failure a German message box says why and

@@ -4,8 +4,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
-#include "main_frame.h"
-#include "pelvar_view.h"
+#include "document_window.h"
 #include "resource_ids.h"
 #include "resource_text.h"
 #include "settings_window.h"
@@ -90,7 +89,7 @@ CQtFrameworkServices::~CQtFrameworkServices() {
     }
 }
 
-void CQtFrameworkServices::SetFrame(CMainFrame* pFrame) {
+void CQtFrameworkServices::SetFrame(CDocumentWindow* pFrame) {
     m_pFrame = pFrame;
 }
 
@@ -98,7 +97,10 @@ int CQtFrameworkServices::MessageBox(const std::string& strText, int nType) {
     if (m_bQuitting) {
         return MessageBoxAnswer(nType, QMessageBox::NoButton);
     }
-    QWidget* pOwner = (m_pFrame != nullptr && m_pFrame->isVisible()) ? m_pFrame : nullptr;
+    QWidget* pOwner = m_pFrame != nullptr ? m_pFrame->OwnerWidget() : nullptr;
+    if (pOwner != nullptr && !pOwner->isVisible()) {
+        pOwner = nullptr;
+    }
     QMessageBox box(MessageBoxIcon(nType), LoadResourceText(AFX_IDS_APP_TITLE),
                     QString::fromStdString(strText), MessageBoxButtons(nType), pOwner);
     box.setTextFormat(Qt::PlainText);
@@ -114,8 +116,7 @@ void CQtFrameworkServices::UpdateAllViews(int nHint) {
     if (m_pFrame == nullptr) {
         return;
     }
-    m_pFrame->View()->OnUpdate(nHint);
-    m_pFrame->UpdateCommandStates();
+    m_pFrame->UpdateDocumentView(nHint);
 }
 
 bool CQtFrameworkServices::HasFirstView() const {
@@ -124,7 +125,7 @@ bool CQtFrameworkServices::HasFirstView() const {
 
 void CQtFrameworkServices::PaintFirstViewNow() {
     if (m_pFrame != nullptr) {
-        m_pFrame->View()->repaint();
+        m_pFrame->PaintViewNow();
     }
 }
 
@@ -142,12 +143,12 @@ void CQtFrameworkServices::EndWaitCursor() {
 
 void CQtFrameworkServices::StartThinkTimer(int nMilliseconds) {
     if (m_pFrame != nullptr) {
-        m_pFrame->View()->StartThinkTimer(nMilliseconds);
+        m_pFrame->StartThinkTimer(nMilliseconds);
     }
 }
 
 int CQtFrameworkServices::DoModalSettings(CSettingsDialog& dlg) {
-    return RunSettingsDialog(dlg, m_pFrame);
+    return RunSettingsDialog(dlg, m_pFrame != nullptr ? m_pFrame->OwnerWidget() : nullptr);
 }
 
 CMessagePump& CQtFrameworkServices::MessagePump() {

@@ -9,7 +9,7 @@
 #include "message_pump.h"
 #include "qt_search_pump.h"
 
-class CMainFrame;
+class CDocumentWindow;
 
 // Message box styles beyond those the game uses, with the values of the original framework.
 inline constexpr int MB_OKCANCEL = 1;
@@ -38,9 +38,9 @@ public:
     CQtFrameworkServices(const CQtFrameworkServices&) = delete;
     CQtFrameworkServices& operator=(const CQtFrameworkServices&) = delete;
 
-    // The main window whose view the document updates; nullptr while there is none. The
-    // caller clears it before the frame is destroyed.
-    void SetFrame(CMainFrame* pFrame);
+    // The window whose view the document updates; nullptr while there is none. The caller
+    // clears it before the window is destroyed.
+    void SetFrame(CDocumentWindow* pFrame);
 
     // Modal, caption "Pelvar", owned by the main window while it is shown. Once the
     // application quits no box is shown any more: the call answers at once as a box closed
@@ -67,7 +67,7 @@ public:
     void RequestQuit() { m_bQuitting = true; }
 
 private:
-    CMainFrame* m_pFrame = nullptr;
+    CDocumentWindow* m_pFrame = nullptr;
     CQtSearchPump m_searchPump;  // asks whether the application is quitting
     int m_nWaitCursorDepth = 0;
     bool m_bQuitting = false;

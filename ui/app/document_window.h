@@ -1,0 +1,21 @@
+// The window that shows the document, as the framework services reach it: they update and
+// paint its view, start its think timer and own their boxes and dialogs by it, without
+// knowing the main window's class.
+#pragma once
+
+class QWidget;
+
+class CDocumentWindow {
+public:
+    // The top-level widget that owns the document's message boxes and dialogs.
+    virtual QWidget* OwnerWidget() = 0;
+    // The view's update for nHint, then the commands enabled by the document's state.
+    virtual void UpdateDocumentView(int nHint) = 0;
+    // The view painted before the call returns.
+    virtual void PaintViewNow() = 0;
+    // The view's think timer started for nMilliseconds.
+    virtual void StartThinkTimer(int nMilliseconds) = 0;
+
+protected:
+    ~CDocumentWindow() = default;
+};
