@@ -2,24 +2,17 @@
 
 #include <QAccessibleEvent>
 #include <QPointer>
+#include <QWidget>
 #include <QWindow>
 
 #include "board_mapping.h"
 #include "pelvar_doc.h"
-#include "pelvar_view.h"
 
 namespace {
 
 // Half the side of a point's box for assistive technology: the highlight's radius, which
 // takes in the stone and its shadow.
 constexpr int POINT_BOX_HALF = 275;
-
-QAccessibleInterface* BoardFactory(const QString& /*strClassName*/, QObject* pObject) {
-    if (auto* pView = qobject_cast<CPelvarView*>(pObject)) {
-        return new CBoardAccessible(pView);
-    }
-    return nullptr;
-}
 
 // The box of point nIndex in the view's client pixels.
 QRect PointBox(int nIndex) {
@@ -35,7 +28,8 @@ QRect PointBox(int nIndex) {
 // at the moment it is asked for.
 class CPointAccessible final : public QAccessibleInterface {
 public:
-    CPointAccessible(CPelvarView* pView, int nIndex) : m_pView(pView), m_nIndex(nIndex) {}
+    CPointAccessible(QWidget* pView, const CPelvarDoc& doc, int nIndex)
+        : m_pView(pView), m_doc(doc), m_nIndex(nIndex) {}
 
     bool isValid() const override { return !m_pView.isNull(); }
     QObject* object() const override { return nullptr; }
@@ -55,8 +49,8 @@ public:
         if (t != QAccessible::Name || m_pView.isNull()) {
             return QString();
         }
-        return QString::fromStdString(PointAccessibleName(m_pView->GetDocument().m_posCurrent,
-                                                          PointAtReadingIndex(m_nIndex)));
+        return QString::fromStdString(
+            PointAccessibleName(m_doc.m_posCurrent, PointAtReadingIndex(m_nIndex)));
     }
     void setText(QAccessible::Text, const QString&) override {}
 
@@ -76,7 +70,7 @@ public:
             state.invalid = true;
             return state;
         }
-        const BoardAccessibleText board = DescribeBoard(m_pView->GetDocument());
+        const BoardAccessibleText board = DescribeBoard(m_doc);
         state.focusable = true;
         state.selectable = true;
         state.focused = m_pView->hasFocus() && board.nFocusIndex == m_nIndex;
@@ -86,21 +80,14 @@ public:
     }
 
 private:
-    QPointer<CPelvarView> m_pView;
+    QPointer<QWidget> m_pView;
+    const CPelvarDoc& m_doc;
     int m_nIndex;
 };
 
 }  // namespace
 
-void InstallBoardAccessibleFactory() {
-    static const bool bInstalled = [] {
-        QAccessible::installFactory(BoardFactory);
-        return true;
-    }();
-    (void)bInstalled;
-}
-
-void NotifyBoardAccessibleChanges(CPelvarView* pView, const BoardAccessibleText& before,
+void NotifyBoardAccessibleChanges(QWidget* pView, const BoardAccessibleText& before,
                                   const BoardAccessibleText& after) {
     for (const BoardAccessibleChange& change :
          BoardAccessibleChanges(before, after, pView->hasFocus())) {
@@ -135,7 +122,7 @@ void NotifyBoardAccessibleChanges(CPelvarView* pView, const BoardAccessibleText&
     }
 }
 
-void NotifyBoardFocus(CPelvarView* pView, int nFocusIndex) {
+void NotifyBoardFocus(QWidget* pView, int nFocusIndex) {
     if (nFocusIndex >= 0) {
         QAccessibleEvent event(pView, QAccessible::Focus);
         event.setChild(nFocusIndex);
@@ -143,11 +130,11 @@ void NotifyBoardFocus(CPelvarView* pView, int nFocusIndex) {
     }
 }
 
-CBoardAccessible::CBoardAccessible(CPelvarView* pView)
-    : QAccessibleWidget(pView, QAccessible::Grouping) {
+CBoardAccessible::CBoardAccessible(QWidget* pView, const CPelvarDoc& doc)
+    : QAccessibleWidget(pView, QAccessible::Grouping), m_doc(doc) {
     for (int nIndex = 0; nIndex < POINT_COUNT; ++nIndex) {
         const auto i = static_cast<std::size_t>(nIndex);
-        m_apPoints[i] = new CPointAccessible(pView, nIndex);
+        m_apPoints[i] = new CPointAccessible(pView, doc, nIndex);
         m_anPointIds[i] = QAccessible::registerAccessibleInterface(m_apPoints[i]);
     }
 }
@@ -160,12 +147,11 @@ CBoardAccessible::~CBoardAccessible() {
 }
 
 QString CBoardAccessible::text(QAccessible::Text t) const {
-    const auto* pView = static_cast<const CPelvarView*>(widget());
     switch (t) {
         case QAccessible::Name:
             return QString::fromUtf8(TEXT_BOARD_NAME);
         case QAccessible::Description:
-            return QString::fromStdString(DescribeBoard(pView->GetDocument()).strDescription);
+            return QString::fromStdString(DescribeBoard(m_doc).strDescription);
         default:
             return QAccessibleWidget::text(t);
     }
@@ -202,9 +188,8 @@ QAccessibleInterface* CBoardAccessible::childAt(int x, int y) const {
 }
 
 QAccessibleInterface* CBoardAccessible::focusChild() const {
-    const auto* pView = static_cast<const CPelvarView*>(widget());
-    if (!pView->hasFocus()) {
+    if (!widget()->hasFocus()) {
         return nullptr;
     }
-    return child(ReadingIndexOfPoint(pView->GetDocument().m_focus));
+    return child(ReadingIndexOfPoint(m_doc.m_focus));
 }

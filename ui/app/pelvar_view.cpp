@@ -18,6 +18,25 @@
 namespace {
 // m_nCursorShown for the wait cursor, which has no resource id.
 constexpr int WAIT_CURSOR = -2;
+
+// The toolkit asks this for the accessibility interface of every object it meets; the board
+// view gets the interface that reads its document.
+QAccessibleInterface* BoardAccessibleFactory(const QString& /*strClassName*/, QObject* pObject) {
+    if (auto* pView = qobject_cast<CPelvarView*>(pObject)) {
+        return new CBoardAccessible(pView, pView->GetDocument());
+    }
+    return nullptr;
+}
+
+// Installs the factory once per process, before the toolkit first asks for a view's
+// interface.
+void InstallBoardAccessibleFactory() {
+    static const bool bInstalled = [] {
+        QAccessible::installFactory(BoardAccessibleFactory);
+        return true;
+    }();
+    (void)bInstalled;
+}
 }  // namespace
 
 CPelvarView::CPelvarView(CPelvarDoc& doc, QWidget* pParent)
