@@ -1,7 +1,7 @@
 #include "cursor_art.h"
 
 #include "cursor_font.h"
-#include "resource_images.h"
+#include "resource_ids.h"
 
 // clang-format off
 const std::array<const char*, CURSOR_ARROW_ROWS> CURSOR_ARROW = {{
