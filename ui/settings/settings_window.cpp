@@ -3,6 +3,7 @@
 #include <string>
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -15,9 +16,6 @@
 #include "settings_template.h"
 
 namespace {
-
-// Caption of the program's message boxes: the application title.
-constexpr const char* APPLICATION_TITLE = "Pelvar";
 
 constexpr const char* DIALOG_CAPTION = "Spieleinstellungen";
 
@@ -111,7 +109,9 @@ void CSettingsWindow::accept() {
         QDialog::accept();
         return;
     }
-    QMessageBox::warning(this, QString::fromUtf8(APPLICATION_TITLE),
+    // Captioned like every message box of the program: with the application's name, which
+    // the application sets from its title at start-up.
+    QMessageBox::warning(this, QCoreApplication::applicationName(),
                          QString::fromStdString(CSettingsDialog::RefusalMessage(result)));
     activateWindow();
     m_pSecondsEdit->setFocus(Qt::OtherFocusReason);

@@ -138,6 +138,9 @@ private:
     }
 
 private slots:
+    // The application names itself by its title at start-up; message boxes carry the name.
+    void initTestCase() { QCoreApplication::setApplicationName(QStringLiteral("Pelvar")); }
+
     void firstOpeningShowsTheDocumentsDefaults() {
         CSettingsOnlyServices services;
         CPelvarDoc doc(services);
