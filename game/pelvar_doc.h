@@ -103,9 +103,6 @@ public:
     // second search inside the first one's message dispatch would reset the engine under it.
     bool IsAutoplayEnabled() const;
 
-    // The file commands leave the game untouched; the document stores nothing.
-    bool OnNewDocument() { return true; }
-
     // True while the document is inside a computer move, autoplay or one of its message
     // boxes; the window then must not be torn down under it.
     bool IsBusy() const { return m_nBusy > 0; }

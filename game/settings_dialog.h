@@ -7,12 +7,6 @@
 
 class CSettingsDialog {
 public:
-    // Dialog template of the settings dialog and its controls.
-    static constexpr int IDD = 130;
-    static constexpr int IDC_SECONDS_PER_MOVE = 1001;
-    static constexpr int IDC_SHOW_STATISTICS = 1003;
-    static constexpr int IDC_RANDOM_MOVES = 1004;
-
     // How reading the controls back ended.
     enum class Exchange {
         Accepted,    // all three options were written

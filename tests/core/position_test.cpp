@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "board_tables.h"
+#include "point_neighbours.h"
 #include "position.h"
 #include "test_positions.h"
 
