@@ -20,14 +20,14 @@ quit_app() {
     e2e_wait_exit 10
 }
 
-# 1. Where the board lies on this screen.
+# Where the board lies on this screen, found once before the timed runs.
 e2e_start_app "$PELVAR"
 e2e_wait_window "Unbenannt - Pelvar" 30
 until shot=$(e2e_shot calibrate) && e2e_find_board "$shot"; do sleep 0.2; done
 probe="1x1+$((BOARD_X + 20))+$((BOARD_Y + 20))"
 quit_app
 
-# 2. The timed runs.
+# The timed runs: from the start of the program to the board's colour on the screen.
 times=""
 run=0
 while [ "$run" -lt "$runs" ]; do

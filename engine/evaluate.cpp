@@ -11,7 +11,7 @@ int Evaluate(const Position& pos, int nPlayer) {
     const int nStonesMe = pos.CountStones(nPlayer);
     const int nStonesOpp = pos.CountStones(nOpponent);
 
-    // 2, 3. A side below three stones has lost; the opponent's count is tested first.
+    // 2. A side below three stones has lost; the opponent's count is tested first.
     if (nStonesOpp < 3) {
         return WIN_SCORE;
     }
@@ -19,7 +19,7 @@ int Evaluate(const Position& pos, int nPlayer) {
         return LOSS_SCORE;
     }
 
-    // 4, 5. A side of four or more without a free neighbour and with nothing in hand is
+    // 3. A side of four or more without a free neighbour and with nothing in hand is
     // blocked and has lost; the player's own blockade is tested first.
     int nMobilityMe = 0;
     if (nStonesMe >= 4) {
@@ -36,12 +36,12 @@ int Evaluate(const Position& pos, int nPlayer) {
         }
     }
 
-    // 6. The random term, at most the worth of one point of mobility.
+    // 4. The random term, at most the worth of one point of mobility.
     int nRandom = 0;
     if (g_bRandomMoves) {
         nRandom = CrtRand() * 10 / CRT_RAND_MAX;
     }
 
-    // 7. A stone is worth 1000, a point of mobility 10.
+    // 5. A stone is worth 1000, a point of mobility 10.
     return nRandom + 10 * (100 * (nStonesMe - nStonesOpp) + nMobilityMe - nMobilityOpp);
 }

@@ -52,7 +52,7 @@ int AlphaBeta(const Position& pos, int nDepth, int bMaximising, int nAlpha, int 
 
 Position& SearchRoot(const Position& pos, Position& posResult, int nSide, int nDepth,
                      int* pnBestScore) {
-    // 1. Nothing found yet.
+    // 1. Nothing found yet: no best score, no bound, the position itself as the best.
     int nBestScore = -SEARCH_INFINITY;
     int nAlpha = -SEARCH_INFINITY;
     Position posBest = pos;
@@ -60,7 +60,7 @@ Position& SearchRoot(const Position& pos, Position& posResult, int nSide, int nD
     // 2. Every iteration restarts the random sequence from the calendar time in seconds.
     CrtSrand(static_cast<unsigned int>(std::time(nullptr)));
 
-    // 3, 4. Full width at the root; only a strictly better score replaces the best, so the
+    // 3. Full width at the root; only a strictly better score replaces the best, so the
     // first child in generation order wins a tie.
     SearchNode node;
     Position posChild;
@@ -77,7 +77,7 @@ Position& SearchRoot(const Position& pos, Position& posResult, int nSide, int nD
         }
     }
 
-    // 5. The result.
+    // 4. The best child and its score go to the caller.
     posResult = posBest;
     if (pnBestScore) {
         *pnBestScore = nBestScore;
@@ -93,7 +93,7 @@ int FindBestMove(Position& pos, int nSide, CSearchObserver* pObserver) {
     g_bSearchRunning = 1;
 
     for (;;) {
-        // 2. One iteration.
+        // 2. One iteration at the current depth.
         Position posBest;
         int nBestScore = 0;
         SearchRoot(pos, posBest, nSide, g_nSearchDepth, &nBestScore);

@@ -383,7 +383,7 @@ void SearchNode::AdvanceMoveCursor() {
 
 Position& SearchNode::MakeChild(Position& child) {
     if (m_nCapturesLeft > 0) {
-        // 1. A capture: the mill move with the stone at the capture cursor taken off.
+        // A capture: the mill move with the stone at the capture cursor taken off.
         child = m_posAfterMove;
         if (IsOnGrid(m_nCaptureRow, m_nCaptureCol) &&
             child.Cell(m_nCaptureRow, m_nCaptureCol) != CELL_OFFBOARD) {
@@ -395,7 +395,7 @@ Position& SearchNode::MakeChild(Position& child) {
         }
         return child;
     }
-    // 2. A plain move applied to m_pos.
+    // A plain move applied to m_pos.
     child = m_pos;
     if (m_nKind == MOVE_PLACE) {
         if (IsOnGrid(m_nFromRow, m_nFromCol) && child.Cell(m_nFromRow, m_nFromCol) == CELL_EMPTY &&
@@ -406,7 +406,7 @@ Position& SearchNode::MakeChild(Position& child) {
     } else if (IsOnGrid(m_nFromRow, m_nFromCol) && IsOnGrid(m_nToRow, m_nToCol)) {
         child.MoveStone(m_nFromRow, m_nFromCol, m_nToRow, m_nToCol);
     }
-    // 3. Past the move.
+    // The cursors move on past the plain move.
     AdvanceMoveCursor();
     return child;
 }

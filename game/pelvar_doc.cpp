@@ -81,15 +81,16 @@ void CPelvarDoc::OnFieldClick(int nRow, int nCol) {
 }
 
 void CPelvarDoc::ClickPlace(int nRow, int nCol, int nCell) {
-    // 1. Only an empty point takes a stone (an off-board square holds CELL_OFFBOARD).
+    // Only an empty point takes a stone (an off-board square holds CELL_OFFBOARD).
     if (nCell != CELL_EMPTY || m_posCurrent.Hand(PLAYER_WHITE) <= 0) {
         return;
     }
-    // 2, 3. The placed stone carries no change marker.
+    // The stone leaves white's hand for the point; the previous position follows it, so the
+    // placed stone carries no change marker.
     m_posCurrent.Cell(nRow, nCol) = PLAYER_WHITE;
     --m_posCurrent.Hand(PLAYER_WHITE);
     m_posPrevious = m_posCurrent;
-    // 4 to 6: the placement is on the screen already.
+    // The placement is on the screen before a capture or the computer's reply.
     RedrawNow();
     FinishHumanMove(nRow, nCol, false);
 }
@@ -100,7 +101,8 @@ void CPelvarDoc::ClickCapture(int nRow, int nCol, int nCell) {
         return;
     }
     if (!m_posCurrent.IsInMill(nRow, nCol, PLAYER_BLACK)) {
-        // 1. The capture is made.
+        // A stone outside a mill is taken off and shown without a marker; then the computer
+        // replies.
         m_posCurrent.Cell(nRow, nCol) = CELL_EMPTY;
         m_posPrevious = m_posCurrent;
         RedrawNow();
@@ -110,7 +112,7 @@ void CPelvarDoc::ClickCapture(int nRow, int nCol, int nCell) {
         }
         return;
     }
-    // 2. A stone in a mill is never captured. Yes keeps the capture pending; No gives it up
+    // A stone in a mill is never captured. Yes keeps the capture pending; No gives it up
     // and the computer moves (its move writes m_posPrevious).
     int nAnswer = IDYES;
     {
@@ -133,21 +135,21 @@ void CPelvarDoc::ClickSelect(int nRow, int nCol, int nCell, int nTargetState) {
 }
 
 void CPelvarDoc::ClickSlideTarget(int nRow, int nCol) {
-    // 1. Anything but an empty neighbour point keeps the stone picked.
+    // Anything but an empty neighbour point keeps the stone picked.
     if (!m_posCurrent.IsLegalSlide(m_nSelRow, m_nSelCol, nRow, nCol)) {
         return;
     }
-    // 2 to 4.
+    // The stone slides; a mill lets the human capture, else the computer replies.
     m_posCurrent.MoveStone(m_nSelRow, m_nSelCol, nRow, nCol);
     FinishHumanMove(nRow, nCol, true);
 }
 
 void CPelvarDoc::ClickJumpTarget(int nRow, int nCol, int nCell) {
-    // 1. Only an empty point: not a stone, not the picked stone itself, not off-board.
+    // Only an empty point: not a stone, not the picked stone itself, not off-board.
     if (nCell != CELL_EMPTY) {
         return;
     }
-    // 2 to 4.
+    // The stone jumps; a mill lets the human capture, else the computer replies.
     m_posCurrent.MoveStone(m_nSelRow, m_nSelCol, nRow, nCol);
     FinishHumanMove(nRow, nCol, true);
 }
@@ -275,14 +277,14 @@ int CPelvarDoc::ComputerMove() {
         return 0;
     }
 
-    // 5, 6. Black has moved; the game goes on unless black has won.
+    // 5. Black has moved and the move is shown; the game goes on unless black has won.
     RedrawNow();
     m_services.EndWaitCursor();
     if (Evaluate(m_posCurrent, PLAYER_BLACK) < WIN_SCORE) {
         return 1;
     }
 
-    // 7. The computer has won; its last move is shown with its markers first.
+    // 6. The computer has won; its last move is shown with its markers first.
     m_nState = STATE_PLACE;
     RedrawNow();
     m_services.MessageBox(TEXT_COMPUTER_WINS, MB_OK);
@@ -303,7 +305,8 @@ void CPelvarDoc::OnSettings() {
     if (!IsSettingsEnabled() || IsBusy()) {
         return;
     }
-    // 1. Kept for any end but OK, also after a refused exchange that wrote the seconds.
+    // The options as they were, put back on any end but OK, also after a refused exchange
+    // that wrote the seconds.
     const double dSavedSeconds = m_dlgSettings.m_dSecondsPerMove;
     const int bSavedRandom = m_dlgSettings.m_bRandomMoves;
     int nResult = IDCANCEL;
@@ -312,10 +315,10 @@ void CPelvarDoc::OnSettings() {
         nResult = m_services.DoModalSettings(m_dlgSettings);
     }
     if (nResult == IDOK) {
-        // 3. The engine's flag follows the dialog only on OK.
+        // The engine's flag follows the dialog only on OK.
         g_bRandomMoves = m_dlgSettings.m_bRandomMoves;
     } else {
-        // 4.
+        // Any other end puts both options back.
         m_dlgSettings.m_dSecondsPerMove = dSavedSeconds;
         m_dlgSettings.m_bRandomMoves = bSavedRandom;
     }
@@ -347,12 +350,12 @@ void CPelvarDoc::OnAutoplay() {
         }
     }
 
-    // 2 to 4. A fresh game, white first.
+    // 2. A fresh game on the screen, white to move first.
     m_nState = STATE_AUTOPLAY;
     ResetGame();
     RedrawNow();
 
-    // 5. Move pairs until a side wins or cannot move; there is no move limit. Quitting the
+    // 3. Move pairs until a side wins or cannot move; there is no move limit. Quitting the
     // application stops the search, and the loop then leaves without another step.
     for (;;) {
         ArmThinkTimer();
@@ -361,11 +364,11 @@ void CPelvarDoc::OnAutoplay() {
             return;
         }
         if (!bWhiteMoved) {
-            EndAutoplay(TEXT_NO_MOVE);  // A: the board still shows black's last move
+            EndAutoplay(TEXT_NO_MOVE);  // the board still shows black's last move
             return;
         }
         if (Evaluate(m_posCurrent, PLAYER_WHITE) >= WIN_SCORE) {
-            m_nMarkerSide = PLAYER_WHITE;  // B: white's winning move is shown first
+            m_nMarkerSide = PLAYER_WHITE;  // white's winning move is shown first
             RedrawNow();
             EndAutoplay(TEXT_WHITE_WINS);
             return;
@@ -380,13 +383,13 @@ void CPelvarDoc::OnAutoplay() {
             return;
         }
         if (!bBlackMoved) {
-            EndAutoplay(TEXT_NO_MOVE);  // C: white's move is already shown
+            EndAutoplay(TEXT_NO_MOVE);  // white's move is already shown
             return;
         }
         const int nBlackScore = Evaluate(m_posCurrent, PLAYER_BLACK);
         m_nMarkerSide = PLAYER_BLACK;
         if (nBlackScore >= WIN_SCORE) {
-            RedrawNow();  // D: black's winning move is shown first
+            RedrawNow();  // black's winning move is shown first
             EndAutoplay(TEXT_BLACK_WINS);
             return;
         }

@@ -49,14 +49,14 @@ struct Position {
     // the point holds nPlayer's stone standing in a mill. For an off-board square the same
     // selection by row and column index applies. The caller guarantees 0..6 for both.
     int IsInMill(int nRow, int nCol, int nPlayer) const {
-        // 1. The column line, chosen by the column alone except for the split column 3.
+        // The column line, chosen by the column alone except for the split column 3.
         const int nColFirst = MillLineFirst(nCol, nRow);
         const int nColStep = MillLineStep(nCol);
         if (Cell(nColFirst, nCol) == nPlayer && Cell(nColFirst + nColStep, nCol) == nPlayer &&
             Cell(nColFirst + 2 * nColStep, nCol) == nPlayer) {
             return 1;
         }
-        // 2. The row line, chosen by the row alone except for the split row 3.
+        // The row line, chosen by the row alone except for the split row 3.
         const int nRowFirst = MillLineFirst(nRow, nCol);
         const int nRowStep = MillLineStep(nRow);
         return Cell(nRow, nRowFirst) == nPlayer && Cell(nRow, nRowFirst + nRowStep) == nPlayer &&

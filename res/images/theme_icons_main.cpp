@@ -28,14 +28,14 @@ int main(int argc, char** argv) {
     const QDir outDir(QString::fromLocal8Bit(argv[1]));
     const QString strName = QString::fromLocal8Bit(argv[2]);
     for (int i = 3; i < argc; ++i) {
-        // 1. Only sizes the picture can be drawn at.
+        // Only sizes the picture can be drawn at.
         const int nSize = ParseSize(argv[i]);
         const QImage image = RenderApplicationIcon(nSize);
         if (image.isNull()) {
             std::fprintf(stderr, "pelvar-theme-icons: no icon of size %s\n", argv[i]);
             return 2;
         }
-        // 2. The theme's folder for the size, then the picture.
+        // The theme's folder for the size, then the picture.
         const QString strFolder = QStringLiteral("%1x%1/apps").arg(nSize);
         const QString strPath =
             outDir.filePath(strFolder + QLatin1Char('/') + strName + QStringLiteral(".png"));

@@ -71,7 +71,8 @@ if ! diff -u "$work/expected" "$work/actual" >"$work/contents.diff"; then
     fail "package contents"
 fi
 
-# 4. Control fields.
+# 4. The control fields: name, version, architecture, section, maintainer, description,
+# recommendations and dependencies.
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = pelvar ] || fail "Package: $(field Package)"
 [ "$(field Version)" = "$version" ] || fail "Version: $(field Version), program $version"

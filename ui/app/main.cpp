@@ -17,7 +17,8 @@ std::vector<std::string> Arguments(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // 1. Printing needs no window system.
+    // 1. The version and the help are printed before the toolkit starts: printing needs no
+    // window system.
     const CCommandLineInfo printInfo = ParseCommandLine(Arguments(argc, argv));
     if (printInfo.eAction == CCommandLineInfo::Action::PrintVersion) {
         std::fputs(VersionText().c_str(), stdout);

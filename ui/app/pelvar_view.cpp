@@ -155,12 +155,11 @@ void CPelvarView::focusInEvent(QFocusEvent* pEvent) {
 }
 
 void CPelvarView::OnLButtonDown(const QPoint& point) {
-    // 1. While the computer thinks the click is not even converted.
+    // While the computer thinks the click is not even converted.
     if (m_doc.m_nState == STATE_THINKING) {
         return;
     }
-    // 2. Every grid index goes to the document, also those outside the board, which it
-    // ignores.
+    // Every grid index goes to the document, also those outside the board, which it ignores.
     const GridSquare square = GridSquareAtDevicePoint(point.x(), point.y());
     m_doc.OnFieldClick(square.nRow, square.nCol);
 }

@@ -121,9 +121,9 @@ void OnDraw(CDC& dc, const CPelvarDoc& doc) {
         }
     }
 
-    // 6a. The keyboard focus, once a key has been used on the board: a square frame around
-    //     the focused point, on top of its stone and marker. It lies well inside the board,
-    //     whose background the next paint draws over it, so a moved focus leaves nothing.
+    // 7. The keyboard focus, once a key has been used on the board: a square frame around
+    //    the focused point, on top of its stone and marker. It lies well inside the board,
+    //    whose background the next paint draws over it, so a moved focus leaves nothing.
     if (doc.m_bFocusShown && IsBoardPoint(doc.m_focus.nRow, doc.m_focus.nCol)) {
         const int x = G[doc.m_focus.nRow];
         const int y = G[doc.m_focus.nCol];
@@ -138,13 +138,13 @@ void OnDraw(CDC& dc, const CPelvarDoc& doc) {
         dc.SelectObject(&penNull);
     }
 
-    // 7. The two hand areas, cleared with white.
+    // 8. The two hand areas, cleared with white.
     CBrush brushWhite(COLOR_BACKGROUND);
     dc.SelectObject(&brushWhite);
     dc.Rectangle(G[8] - D, G[0] - D, G[9] + D, G[8] + D);
     dc.Rectangle(G[10] - D, G[0] - D, G[12] + D, G[8] + D);
 
-    // 8. The stones in hand: a column of seven from the top, then a second column.
+    // 9. The stones in hand: a column of seven from the top, then a second column.
     const int nWhiteHand = ClampCount(pos.Hand(PLAYER_WHITE));
     for (int i = 0; i < nWhiteHand; ++i) {
         DrawStone(dc, G[8 + i / STONES_PER_HAND_COLUMN], G[i % STONES_PER_HAND_COLUMN],
@@ -156,8 +156,8 @@ void OnDraw(CDC& dc, const CPelvarDoc& doc) {
                   PLAYER_BLACK);
     }
 
-    // 9. The captured stones in their rows below the board, each row cleared to the right of
-    //    its last stone.
+    // 10. The captured stones in their rows below the board, each row cleared to the right
+    //     of its last stone.
     const int nW = ClampCount(STONES_PER_SIDE - pos.CountStones(PLAYER_WHITE));
     for (int k = 0; k < nW; ++k) {
         DrawStone(dc, G[k], G[8], PLAYER_WHITE);
@@ -170,15 +170,15 @@ void OnDraw(CDC& dc, const CPelvarDoc& doc) {
     }
     dc.Rectangle(G[nB] - D, G[9] - D, G[12], G[9] + D);
 
-    // 10. The objects of the caller again.
+    // 11. The objects of the caller again.
     dc.SelectObject(pOldPen);
     dc.SelectObject(pOldBrush);
 
-    // 11. The statistics line.
+    // 12. The statistics line.
     if (doc.m_dlgSettings.m_bShowStatistics) {
         dc.TextOut(STATISTICS_X, STATISTICS_Y, QString::fromStdString(StatisticsLine(pos)));
     }
-    // 12. The pens and brushes of this paint end with this scope.
+    // 13. The pens and brushes of this paint end with this scope.
 }
 
 void PaintBoard(QPainter& painter, const CPelvarDoc& doc) {

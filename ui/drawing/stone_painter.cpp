@@ -51,7 +51,7 @@ void DrawStone(CDC& dc, int x, int y, int side) {
     CBrush* pOldBrush = dc.SelectObject(&brushShadow);
     Disc(dc, x + STONE_SHADOW_OFFSET, y + STONE_SHADOW_OFFSET, RADIUS_EDGE);
 
-    // 2. to 6. The stone's discs from the edge inwards.
+    // 2. The stone's five discs from the edge inwards, face and ring colour in turn.
     dc.SelectObject(&brushFace);
     Disc(dc, x, y, RADIUS_EDGE);
     dc.SelectObject(&brushRing);
@@ -63,7 +63,7 @@ void DrawStone(CDC& dc, int x, int y, int side) {
     dc.SelectObject(&brushFace);
     Disc(dc, x, y, RADIUS_CENTRE);
 
-    // 7. Light quarters: the upper left of the raised edges, the lower right of the grooves.
+    // 3. Light quarters: the upper left of the raised edges, the lower right of the grooves.
     CPen penLight(PS_SOLID, 1, bBlack ? COLOR_BLACK_LIGHT : COLOR_WHITE_LIGHT);
     CPen penDark(PS_SOLID, 1, COLOR_STONE_SHADOW);
     CPen* pOldPen = dc.SelectObject(&penLight);
@@ -73,7 +73,7 @@ void DrawStone(CDC& dc, int x, int y, int side) {
     LowerRightArc(dc, x, y, RADIUS_INNER_GROOVE);
     UpperLeftArc(dc, x, y, RADIUS_CENTRE);
 
-    // 8. Dark quarters: the opposite ones.
+    // 4. Dark quarters: the opposite ones.
     dc.SelectObject(&penDark);
     LowerRightArc(dc, x, y, RADIUS_EDGE);
     UpperLeftArc(dc, x, y, RADIUS_OUTER_GROOVE);
@@ -81,7 +81,7 @@ void DrawStone(CDC& dc, int x, int y, int side) {
     UpperLeftArc(dc, x, y, RADIUS_INNER_GROOVE);
     LowerRightArc(dc, x, y, RADIUS_CENTRE);
 
-    // 9. Back to the objects of the caller; the five objects end with this scope.
+    // 5. Back to the objects of the caller; the five objects end with this scope.
     dc.SelectObject(pOldPen);
     dc.SelectObject(pOldBrush);
 }

@@ -32,11 +32,11 @@ void CDesktopConventionsTest::mainWindowKeepsTheDesktopStyleAndFont() {
     QVERIFY(app.InitInstance(QByteArray()));
     QVERIFY(QTest::qWaitForWindowExposed(&app.Frame()));
 
-    // 1. The application's style is the one the environment asked for.
+    // The application's style is the one the environment asked for.
     QCOMPARE(QApplication::style()->name(), QStringLiteral("windows"));
     QCOMPARE(QApplication::font(), fontBefore);
 
-    // 2. No part of the main window (menus, status bar, view) has a style or font of its own.
+    // No part of the main window (menus, status bar, view) has a style or font of its own.
     QList<QWidget*> widgets = app.Frame().findChildren<QWidget*>();
     widgets.prepend(&app.Frame());
     for (QWidget* pWidget : widgets) {

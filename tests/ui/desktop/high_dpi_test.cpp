@@ -139,13 +139,13 @@ void CHighDpiTest::boardCoversTwiceThePhysicalPixels() {
 }
 
 void CHighDpiTest::physicalClickReachesTheSquareUnderIt() {
-    // 1. The centre of a white stone's square picks it.
+    // The centre of a white stone's square picks it.
     ClickAt(QPointF(LogicalToDeviceX(GridCoordinate(6)), LogicalToDeviceY(GridCoordinate(0))));
     QCOMPARE(Doc().m_nState, static_cast<int>(STATE_SLIDE_TARGET));
     QCOMPARE(Doc().m_nSelRow, 6);
     QCOMPARE(Doc().m_nSelCol, 0);
 
-    // 2. Square boundaries lie where they lie at scale 1, in device-independent pixels: on
+    // Square boundaries lie where they lie at scale 1, in device-independent pixels: on
     // column 3, where white stands on (0,3) and (1,3) is empty, the last pixel of row 0 picks
     // the stone and the next one does not. (The toolkit hands widgets whole device-independent
     // pixels, so each of them is clicked at its top-left physical pixel.)
