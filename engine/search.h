@@ -10,7 +10,10 @@
 inline constexpr int SEARCH_INFINITY =
     10000000;                              // the root's beta; best and alpha start at minus it
 inline constexpr int DEPTH_BONUS = 54;     // per ply of remaining depth on a decided score
-inline constexpr int PUMP_PERIOD = 10000;  // every PUMP_PERIOD-th node skips the pump
+// A look at the message queue that falls on a node number divisible by this is skipped. The
+// search looks only every NodesPerPeek nodes, so with a pump that asks every 1024 nodes a
+// look is skipped only where the two periods meet.
+inline constexpr int PUMP_PERIOD = 10000;
 
 // Deepest iteration the search starts. The tree lives on the call stack, one frame of a few
 // hundred bytes per ply (a compact board and the frame itself, more under the sanitizers),
@@ -21,7 +24,8 @@ inline constexpr int PUMP_PERIOD = 10000;  // every PUMP_PERIOD-th node skips th
 inline constexpr int MAX_SEARCH_DEPTH = 1000;
 
 // Non-zero while the search may go on. FindBestMove sets it at its start; the think timer
-// clears it, and so does AlphaBeta when the application is quitting.
+// clears it, and so does the search's look at the message queue (ServeMessagesAtNode) when
+// the application is quitting.
 extern int g_bSearchRunning;
 // Depth of the iteration in progress; after a search that the timer ended, one more than
 // the last completed iteration.

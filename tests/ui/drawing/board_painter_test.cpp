@@ -95,10 +95,6 @@ void ClearBoard(CPelvarDoc& doc) {
     doc.m_posPrevious = doc.m_posCurrent;
 }
 
-bool IsBoardPoint(int r, int c) {
-    return BOARD_TEMPLATE[r * 7 + c] == CELL_EMPTY;
-}
-
 }  // namespace
 
 class CBoardPainterTest : public QObject {
