@@ -53,17 +53,10 @@ struct CompactTables {
 constexpr CompactTables MakeCompactTables() {
     CompactTables tables;
     tables.anCellPoint.fill(-1);
-    std::size_t nPoint = 0;
-    for (int nCol = 0; nCol < GRID_SIZE; ++nCol) {
-        for (int nRow = 0; nRow < GRID_SIZE; ++nRow) {
-            const int nCell = CellIndex(nRow, nCol);
-            if (BOARD_TEMPLATE[nCell] != CELL_OFFBOARD) {
-                tables.anPointCell[nPoint] = static_cast<std::uint8_t>(nCell);
-                tables.anCellPoint[static_cast<std::size_t>(nCell)] =
-                    static_cast<std::int8_t>(nPoint);
-                ++nPoint;
-            }
-        }
+    for (std::size_t nPoint = 0; nPoint < POINT_COUNT; ++nPoint) {
+        const int nCell = COLUMN_MAJOR_POINTS[nPoint];
+        tables.anPointCell[nPoint] = static_cast<std::uint8_t>(nCell);
+        tables.anCellPoint[static_cast<std::size_t>(nCell)] = static_cast<std::int8_t>(nPoint);
     }
     std::size_t nPair = 0;
     std::size_t nLines = 0;

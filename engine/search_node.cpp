@@ -18,21 +18,8 @@ constexpr auto SLIDE_TARGETS = [] {
     return aTargets;
 }();
 
-// The 24 points in the generator's order, column-major (column outer, row inner); off-board
-// squares never hold CELL_EMPTY or a stone, so scanning only the points visits the same
-// squares the full grid scan would find.
-constexpr auto COLUMN_MAJOR_POINTS = [] {
-    std::array<std::int8_t, POINT_COUNT> aPoints{};
-    std::size_t nNext = 0;
-    for (int nCol = 0; nCol < GRID_SIZE; ++nCol) {
-        for (int nRow = 0; nRow < GRID_SIZE; ++nRow) {
-            if (IsBoardPoint(nRow, nCol)) {
-                aPoints[nNext++] = static_cast<std::int8_t>(CellIndex(nRow, nCol));
-            }
-        }
-    }
-    return aPoints;
-}();
+// The generator scans COLUMN_MAJOR_POINTS: off-board squares never hold CELL_EMPTY or a
+// stone, so scanning only the points visits the same squares the full grid scan would find.
 
 // Column-major index of a square: col * 7 + row; 49 and above lie past the grid.
 constexpr int ColumnMajorIndex(int nRow, int nCol) {

@@ -1,6 +1,8 @@
 // The board's geometry: cell values, the 7 x 7 grid and its 24 points.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 // Cell values. The same numbers 1 and 2 name the players; the opponent of p is 3 - p.
@@ -53,6 +55,22 @@ inline constexpr std::int32_t BOARD_TEMPLATE[CELL_COUNT] = {
 inline constexpr bool IsBoardPoint(int nRow, int nCol) {
     return IsOnGrid(nRow, nCol) && BOARD_TEMPLATE[CellIndex(nRow, nCol)] != CELL_OFFBOARD;
 }
+
+// Cell indices of the 24 points column by column (column outer, row inner): the order in
+// which the move generator visits the points, which is also the reading order of the drawn
+// board, rank 7 down to rank 1 and files a to g within a rank (a7 d7 g7 b6 ... d1 g1).
+inline constexpr std::array<std::int8_t, POINT_COUNT> COLUMN_MAJOR_POINTS = [] {
+    std::array<std::int8_t, POINT_COUNT> aPoints{};
+    std::size_t nNext = 0;
+    for (int nCol = 0; nCol < GRID_SIZE; ++nCol) {
+        for (int nRow = 0; nRow < GRID_SIZE; ++nRow) {
+            if (IsBoardPoint(nRow, nCol)) {
+                aPoints[nNext++] = static_cast<std::int8_t>(CellIndex(nRow, nCol));
+            }
+        }
+    }
+    return aPoints;
+}();
 
 // Cell indices of the 24 board points in row-major order.
 inline constexpr std::int8_t BOARD_POINTS[POINT_COUNT] = {
