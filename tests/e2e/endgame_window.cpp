@@ -4,30 +4,11 @@
 // leaves black two stones, the game ends with the human's win and a new game is set up.
 // Black has lost six stones and white four, so both captured rows are full of stones when
 // the new game is painted over them. Takes no arguments.
-#include <utility>
-
 #include <QApplication>
 
 #include "pelvar_app.h"
 #include "pelvar_doc.h"
-#include "position.h"
-
-namespace {
-// White: a7, a4, d1, g7, e5; black: g1, f2, c4; nothing in hand; white to slide.
-Position EndgamePosition() {
-    Position pos;
-    pos.ResetPosition();
-    pos.Hand(PLAYER_WHITE) = 0;
-    pos.Hand(PLAYER_BLACK) = 0;
-    for (const auto& [nRow, nCol] : {std::pair{0, 0}, {0, 3}, {3, 6}, {6, 0}, {4, 2}}) {
-        pos.Cell(nRow, nCol) = PLAYER_WHITE;
-    }
-    for (const auto& [nRow, nCol] : {std::pair{6, 6}, {5, 5}, {2, 3}}) {
-        pos.Cell(nRow, nCol) = PLAYER_BLACK;
-    }
-    return pos;
-}
-}  // namespace
+#include "test_positions.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -36,7 +17,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     CPelvarDoc& doc = theApp.Document();
-    doc.m_posCurrent = EndgamePosition();
+    // White: a7, a4, d1, g7, e5; black: g1, f2, c4; nothing in hand; white to slide.
+    doc.m_posCurrent =
+        BoardWith({{0, 0}, {0, 3}, {3, 6}, {6, 0}, {4, 2}}, {{6, 6}, {5, 5}, {2, 3}});
     doc.m_posPrevious = doc.m_posCurrent;
     doc.m_nState = STATE_SELECT_SLIDE;
     doc.RedrawNow();

@@ -21,19 +21,10 @@ namespace {
 // a7 a4 a1. Black's mill g7 g4 g1 cannot be captured; after the capture of b2 black keeps
 // four stones, g7 g4 g1 f6, all hemmed in by white on d7 d6 f4 d1, and has lost.
 void SetUpEnding(CPelvarDoc& doc) {
-    Position pos;
-    pos.ResetPosition();
-    pos.Hand(PLAYER_WHITE) = 0;
-    pos.Hand(PLAYER_BLACK) = 0;
-    for (auto [nRow, nCol] : {std::pair{0, 0}, {0, 6}, {1, 3}, {3, 0}, {3, 1}, {5, 3}, {3, 6}}) {
-        pos.Cell(nRow, nCol) = PLAYER_WHITE;
-    }
-    for (auto [nRow, nCol] : {std::pair{6, 0}, {6, 3}, {6, 6}, {5, 1}, {1, 5}}) {
-        pos.Cell(nRow, nCol) = PLAYER_BLACK;
-    }
-    doc.m_posCurrent = pos;
-    doc.m_posPrevious = pos;
-    doc.m_nState = STATE_SELECT_SLIDE;
+    SetUpGame(doc,
+              BoardWith({{0, 0}, {0, 6}, {1, 3}, {3, 0}, {3, 1}, {5, 3}, {3, 6}},
+                        {{6, 0}, {6, 3}, {6, 6}, {5, 1}, {1, 5}}),
+              STATE_SELECT_SLIDE);
     doc.RedrawNow();
 }
 

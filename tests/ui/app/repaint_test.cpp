@@ -253,25 +253,6 @@ struct Game {
     int nSearches = 0;
 };
 
-// Sets up doc in the placing phase: white with nWhiteHand stones in hand, the listed stones
-// on the board, black with none in hand.
-void SetUpPlacing(CPelvarDoc& doc, int nWhiteHand, const std::vector<QPoint>& white,
-                  const std::vector<QPoint>& black) {
-    Position pos;
-    pos.ResetPosition();
-    pos.Hand(PLAYER_WHITE) = nWhiteHand;
-    pos.Hand(PLAYER_BLACK) = 0;
-    for (const QPoint& cell : white) {
-        pos.Cell(cell.x(), cell.y()) = PLAYER_WHITE;
-    }
-    for (const QPoint& cell : black) {
-        pos.Cell(cell.x(), cell.y()) = PLAYER_BLACK;
-    }
-    doc.m_posCurrent = pos;
-    doc.m_posPrevious = pos;
-    doc.m_nState = STATE_PLACE;
-}
-
 }  // namespace
 
 class CRepaintTest : public CWindowTestSuite {
@@ -311,14 +292,17 @@ private slots:
                 break;
             case HUMAN_WINS:
                 // White closes a mill on the top row and takes black's third-last stone.
-                SetUpPlacing(game.doc, 1, {{0, 0}, {0, 3}}, {{6, 6}, {5, 5}, {4, 4}});
+                SetUpGame(game.doc, BoardWith({{0, 0}, {0, 3}}, {{6, 6}, {5, 5}, {4, 4}}, 1),
+                          STATE_PLACE);
                 game.Click(0, 6);
                 game.Click(5, 5);
                 QVERIFY(game.Ended());
                 break;
             default:
                 // The mill (6,0), (6,3), (6,6) protects its stones; (4,4) may be taken.
-                SetUpPlacing(game.doc, 1, {{0, 0}, {0, 3}}, {{6, 0}, {6, 3}, {6, 6}, {4, 4}});
+                SetUpGame(game.doc,
+                          BoardWith({{0, 0}, {0, 3}}, {{6, 0}, {6, 3}, {6, 6}, {4, 4}}, 1),
+                          STATE_PLACE);
                 game.Click(0, 6);
                 game.services.m_answers = {IDYES};
                 game.Click(6, 3);

@@ -16,6 +16,7 @@
 
 #include "pelvar_doc.h"
 #include "position.h"
+#include "test_positions.h"
 
 // Points the user's settings (the recent-file list, the file dialog's state) at dir, so that
 // no test touches the real ones. Call before anything reads settings.
@@ -104,23 +105,18 @@ inline void ClickMessageBoxButton(QWidget* pModal, QMessageBox::StandardButton b
     }
 }
 
+// The document in the middle of a game: pos on the board with no move to mark, nState for
+// the human.
+inline void SetUpGame(CPelvarDoc& doc, const Position& pos, int nState) {
+    doc.m_posCurrent = pos;
+    doc.m_posPrevious = pos;
+    doc.m_nState = nState;
+}
+
 // A game in the sliding phase, nobody with stones in hand, white to pick a stone to slide:
 // white on (0,0), (0,3), (3,0), (6,0); black on (0,6), (3,6), (6,6), which form a mill, and
 // on (5,5).
 inline void SetUpSlidingGame(CPelvarDoc& doc) {
-    Position pos;
-    pos.ResetPosition();
-    pos.Hand(PLAYER_WHITE) = 0;
-    pos.Hand(PLAYER_BLACK) = 0;
-    pos.Cell(0, 0) = PLAYER_WHITE;
-    pos.Cell(0, 3) = PLAYER_WHITE;
-    pos.Cell(3, 0) = PLAYER_WHITE;
-    pos.Cell(6, 0) = PLAYER_WHITE;
-    pos.Cell(0, 6) = PLAYER_BLACK;
-    pos.Cell(3, 6) = PLAYER_BLACK;
-    pos.Cell(6, 6) = PLAYER_BLACK;
-    pos.Cell(5, 5) = PLAYER_BLACK;
-    doc.m_posCurrent = pos;
-    doc.m_posPrevious = pos;
-    doc.m_nState = STATE_SELECT_SLIDE;
+    SetUpGame(doc, BoardWith({{0, 0}, {0, 3}, {3, 0}, {6, 0}}, {{0, 6}, {3, 6}, {6, 6}, {5, 5}}),
+              STATE_SELECT_SLIDE);
 }
