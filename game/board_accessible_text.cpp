@@ -46,11 +46,14 @@ int ReadingIndexOfPoint(BoardPoint point) {
     return -1;
 }
 
+const char* SideName(int nSide) {
+    return nSide == PLAYER_WHITE ? "Weiß" : "Schwarz";
+}
+
 std::string HandAccessibleText(const Position& pos, int nSide) {
     const int nCaptured = STONES_PER_SIDE - pos.CountStones(nSide);
-    return std::string(nSide == PLAYER_WHITE ? "Weiß" : "Schwarz") + ": " +
-           std::to_string(pos.Hand(nSide)) + " in der Hand, " + std::to_string(nCaptured) +
-           " geschlagen";
+    return std::string(SideName(nSide)) + ": " + std::to_string(pos.Hand(nSide)) +
+           " in der Hand, " + std::to_string(nCaptured) + " geschlagen";
 }
 
 std::string TaskAccessibleText(int nState, BoardPoint picked) {
@@ -78,6 +81,11 @@ std::string TaskAccessibleText(int nState, BoardPoint picked) {
     }
 }
 
+std::string DescriptionText(const Position& pos, int nState, BoardPoint picked) {
+    return TaskAccessibleText(nState, picked) + " " + HandAccessibleText(pos, PLAYER_WHITE) + ". " +
+           HandAccessibleText(pos, PLAYER_BLACK) + ".";
+}
+
 BoardAccessibleText DescribeBoard(const CPelvarDoc& doc) {
     BoardAccessibleText text;
     for (int nIndex = 0; nIndex < POINT_COUNT; ++nIndex) {
@@ -85,9 +93,7 @@ BoardAccessibleText DescribeBoard(const CPelvarDoc& doc) {
             PointAccessibleName(doc.m_posCurrent, PointAtReadingIndex(nIndex));
     }
     const BoardPoint picked{doc.m_nSelRow, doc.m_nSelCol};
-    text.strDescription = TaskAccessibleText(doc.m_nState, picked) + " " +
-                          HandAccessibleText(doc.m_posCurrent, PLAYER_WHITE) + ". " +
-                          HandAccessibleText(doc.m_posCurrent, PLAYER_BLACK) + ".";
+    text.strDescription = DescriptionText(doc.m_posCurrent, doc.m_nState, picked);
     text.nFocusIndex = ReadingIndexOfPoint(doc.m_focus);
     text.nSelectedIndex = IsTargetState(doc.m_nState) ? ReadingIndexOfPoint(picked) : -1;
     return text;

@@ -28,12 +28,18 @@ BoardPoint PointAtReadingIndex(int nIndex);
 // The reading-order index of a board point; -1 for any other square.
 int ReadingIndexOfPoint(BoardPoint point);
 
+// "Weiß" for PLAYER_WHITE, "Schwarz" for any other side.
+const char* SideName(int nSide);
+
 // One side's stones in hand and stones lost: "Weiß: 7 in der Hand, 1 geschlagen".
 std::string HandAccessibleText(const Position& pos, int nSide);
 
 // What the human is to do in nState (an InputState); in the two target states picked names
 // the picked stone's point.
 std::string TaskAccessibleText(int nState, BoardPoint picked);
+
+// The board's description: the task, then white's and black's hands, each a sentence.
+std::string DescriptionText(const Position& pos, int nState, BoardPoint picked);
 
 // Everything the board's accessibility tree shows, read from the document at one moment.
 struct BoardAccessibleText {

@@ -226,6 +226,8 @@ void CPelvarDoc::ResetGame() {
     Position posStart;
     m_posPrevious = posStart.ResetPosition();
     m_posCurrent = posStart;
+    // A new game starts where a keyboard player starts, on a7.
+    m_focus = BoardPoint{0, 0};
 }
 
 void CPelvarDoc::ArmThinkTimer() {

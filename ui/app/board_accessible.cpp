@@ -85,7 +85,63 @@ private:
     int m_nIndex;
 };
 
+// The announcement channel's object: a notification named with the last announcement.
+class CNotificationAccessible final : public QAccessibleInterface {
+public:
+    explicit CNotificationAccessible(QWidget* pView) : m_pView(pView) {}
+
+    void SetText(const QString& strText) { m_strText = strText; }
+
+    bool isValid() const override { return !m_pView.isNull(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override {
+        return m_pView.isNull() ? nullptr : m_pView->window()->windowHandle();
+    }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(m_pView.data());
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? m_strText : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override { return QRect(); }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    // Shown, so that screen readers take it for present; a notification with an empty state
+    // is dropped as gone.
+    QAccessible::State state() const override { return QAccessible::State(); }
+
+private:
+    QPointer<QWidget> m_pView;
+    QString m_strText;
+};
+
 }  // namespace
+
+CAnnouncementChannel::CAnnouncementChannel(QWidget* pView)
+    : m_nId(QAccessible::registerAccessibleInterface(new CNotificationAccessible(pView))) {}
+
+CAnnouncementChannel::~CAnnouncementChannel() {
+    QAccessible::deleteAccessibleInterface(m_nId);
+}
+
+void CAnnouncementChannel::Announce(const QString& strText) {
+    auto* pNotification =
+        static_cast<CNotificationAccessible*>(QAccessible::accessibleInterface(m_nId));
+    if (pNotification == nullptr) {
+        return;
+    }
+    pNotification->SetText(strText);
+    // The rename keeps cached names current; the showing is what is spoken.
+    QAccessibleEvent renamed(pNotification, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+    QAccessibleEvent shown(pNotification, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
 
 void NotifyBoardAccessibleChanges(QWidget* pView, const BoardAccessibleText& before,
                                   const BoardAccessibleText& after) {

@@ -21,6 +21,25 @@ void NotifyBoardAccessibleChanges(QWidget* pView, const BoardAccessibleText& bef
 // Tells assistive technology which point has the focus (after the view has gained it).
 void NotifyBoardFocus(QWidget* pView, int nFocusIndex);
 
+// The channel through which the board's announcements reach a screen reader without moving
+// its focus: an accessible notification beside the board's points that has no widget and
+// paints nothing. Each announcement renames it and shows it again; screen readers speak a
+// notification as it is shown, whatever has the focus, while they ignore renamed cells and
+// cannot read the changed descriptions this toolkit sends.
+class CAnnouncementChannel {
+public:
+    explicit CAnnouncementChannel(QWidget* pView);
+    ~CAnnouncementChannel();
+    CAnnouncementChannel(const CAnnouncementChannel&) = delete;
+    CAnnouncementChannel& operator=(const CAnnouncementChannel&) = delete;
+
+    // Sends strText (not empty) to assistive technology now.
+    void Announce(const QString& strText);
+
+private:
+    QAccessible::Id m_nId;
+};
+
 // The interface of the board view pView, which shows doc; the toolkit makes one through the
 // factory the view installs. Its 24 children, in reading order (a7, d7, g7, b6, ...,
 // g1), live as long as it does and are registered with the toolkit's interface cache, so

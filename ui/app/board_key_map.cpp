@@ -21,6 +21,8 @@ int BoardKeyForKeyPress(int nQtKey, Qt::KeyboardModifiers modifiers, bool bAutoR
         case Qt::Key_Space:
             nBoardKey = BOARD_KEY_ACTIVATE;
             break;
+        case Qt::Key_S:
+            return KEY_SPEAK_SUMMARY;
         case Qt::Key_Escape:
             nBoardKey = BOARD_KEY_CANCEL;
             break;

@@ -40,7 +40,11 @@ void InstallBoardAccessibleFactory() {
 }  // namespace
 
 CPelvarView::CPelvarView(CPelvarDoc& doc, QWidget* pParent)
-    : QWidget(pParent), m_doc(doc), m_accessibleShown(DescribeBoard(doc)) {
+    : QWidget(pParent),
+      m_doc(doc),
+      m_accessibleShown(DescribeBoard(doc)),
+      m_announcer(MomentOf(doc)),
+      m_pAnnouncements(std::make_unique<CAnnouncementChannel>(this)) {
     // Repaints that the document asks for paint over the old picture instead of erasing it
     // first, which keeps the board from flickering; paintEvent erases where needed.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -48,7 +52,13 @@ CPelvarView::CPelvarView(CPelvarDoc& doc, QWidget* pParent)
     // The board takes the keyboard focus by click and by Tab; the window gives it at start.
     setFocusPolicy(Qt::StrongFocus);
     InstallBoardAccessibleFactory();
+    m_sendTimer.setSingleShot(true);
+    m_sendTimer.setInterval(0);
+    m_sendTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_sendTimer, &QTimer::timeout, this, &CPelvarView::SendAnnouncements);
 }
+
+CPelvarView::~CPelvarView() = default;
 
 void CPelvarView::OnUpdate(int nHint) {
     if (nHint == HINT_REDRAW) {
@@ -61,6 +71,7 @@ void CPelvarView::OnUpdate(int nHint) {
 }
 
 void CPelvarView::UpdateAccessible() {
+    Announce(m_announcer.Observe(MomentOf(m_doc)));
     BoardAccessibleText now = DescribeBoard(m_doc);
     if (now == m_accessibleShown) {
         return;
@@ -68,6 +79,27 @@ void CPelvarView::UpdateAccessible() {
     // Stored first: the events may make assistive technology read the board at once.
     const BoardAccessibleText before = std::exchange(m_accessibleShown, std::move(now));
     NotifyBoardAccessibleChanges(this, before, m_accessibleShown);
+}
+
+void CPelvarView::Announce(const std::string& strText) {
+    if (strText.empty()) {
+        return;
+    }
+    if (!m_strAnnouncement.isEmpty()) {
+        m_strAnnouncement += QLatin1Char(' ');
+    }
+    m_strAnnouncement += QString::fromStdString(strText);
+    m_sendTimer.start();
+}
+
+void CPelvarView::SendAnnouncements() {
+    if (m_bFocusAnnouncePending && hasFocus()) {
+        NotifyBoardFocus(this, m_accessibleShown.nFocusIndex);
+    }
+    m_bFocusAnnouncePending = false;
+    if (!m_strAnnouncement.isEmpty()) {
+        m_pAnnouncements->Announce(std::exchange(m_strAnnouncement, QString()));
+    }
 }
 
 void CPelvarView::StartThinkTimer(int nMilliseconds) {
@@ -144,14 +176,20 @@ void CPelvarView::keyPressEvent(QKeyEvent* pEvent) {
         return;
     }
     pEvent->accept();
+    if (nKey == KEY_SPEAK_SUMMARY) {
+        Announce(m_announcer.Summary());
+        return;
+    }
     // The document decides what the key does; it repaints what changed.
     m_doc.OnBoardKey(nKey);
 }
 
 void CPelvarView::focusInEvent(QFocusEvent* pEvent) {
     QWidget::focusInEvent(pEvent);
-    // The toolkit has announced the board; the point under the focus follows.
-    NotifyBoardFocus(this, m_accessibleShown.nFocusIndex);
+    // The toolkit announces the board after this handler; the point under the focus follows
+    // at the next pass of the event loop, so that a screen reader ends on the point.
+    m_bFocusAnnouncePending = true;
+    m_sendTimer.start();
 }
 
 void CPelvarView::OnLButtonDown(const QPoint& point) {

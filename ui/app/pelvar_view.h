@@ -3,10 +3,15 @@
 // board; it holds no game state of its own.
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
+#include <memory>
 
 #include "board_accessible_text.h"
+#include "board_announcement.h"
 #include "think_timer.h"
+
+class CAnnouncementChannel;
 
 class CPelvarDoc;
 class QPainter;
@@ -17,6 +22,7 @@ class CPelvarView : public QWidget {
 public:
     // doc must outlive the view.
     explicit CPelvarView(CPelvarDoc& doc, QWidget* pParent = nullptr);
+    ~CPelvarView() override;
 
     CPelvarDoc& GetDocument() const { return m_doc; }
 
@@ -27,8 +33,13 @@ public:
 
     // Sends the accessibility events for whatever changed on the board since the last call
     // (names of points, what to do, the picked stone, the focus); nothing when nothing did.
-    // For document changes that come without a repaint after them.
+    // What a screen reader must say about the change waits for the next pass of the event
+    // loop, so that the steps of one turn are spoken as one announcement. For document
+    // changes that come without a repaint after them.
     void UpdateAccessible();
+
+    // The announcements not yet sent, joined; empty when none wait.
+    const QString& PendingAnnouncement() const { return m_strAnnouncement; }
 
     // Arms the think timer and the progress display for nMilliseconds; the progress texts
     // go to fnShowStatusText (the main window's message pane) when one is set.
@@ -58,6 +69,12 @@ private:
     void OnRButtonDown();
     // Shows the cursor of the document's state over the client area.
     void UpdateCursor();
+    // Adds strText to the waiting announcement and has it sent at the next pass of the event
+    // loop.
+    void Announce(const std::string& strText);
+    // Sends what waits: first the focused point (after the toolkit's own focus event for the
+    // board, which would otherwise win), then the announcement.
+    void SendAnnouncements();
 
     CPelvarDoc& m_doc;
     CThinkTimer m_thinkTimer;        // timers 1 and 2 with the percentage on display
@@ -66,4 +83,9 @@ private:
     bool m_bLastPaintErased = false;
     int m_nCursorShown = -1;  // the cursor id set last; -1 none yet, WAIT_CURSOR the wait cursor
     BoardAccessibleText m_accessibleShown;  // the board as assistive technology was last told
+    CBoardAnnouncer m_announcer;            // what to say when the board changes, and on demand
+    std::unique_ptr<CAnnouncementChannel> m_pAnnouncements;
+    QString m_strAnnouncement;             // waits for m_sendTimer
+    bool m_bFocusAnnouncePending = false;  // the focused point waits for m_sendTimer
+    QTimer m_sendTimer;                    // single shot, 0 ms: the next pass of the event loop
 };

@@ -1,0 +1,166 @@
+#include "board_announcement.h"
+
+#include <vector>
+
+#include "board_accessible_text.h"
+#include "pelvar_doc.h"
+#include "point_names.h"
+
+namespace {
+
+bool IsTargetState(int nState) {
+    return nState == STATE_SLIDE_TARGET || nState == STATE_JUMP_TARGET;
+}
+
+std::string NameOf(BoardPoint point) {
+    return PointName(point.nRow, point.nCol);
+}
+
+// "a7", "a7 und d7", "a7, d7 und g7".
+std::string NameList(const std::vector<BoardPoint>& points) {
+    std::string strList;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (i > 0) {
+            strList += i + 1 == points.size() ? " und " : ", ";
+        }
+        strList += NameOf(points[i]);
+    }
+    return strList;
+}
+
+// The points, in reading order, that hold a stone of nSide in after but not in before.
+std::vector<BoardPoint> Arrivals(const Position& before, const Position& after, int nSide) {
+    std::vector<BoardPoint> points;
+    for (int nIndex = 0; nIndex < POINT_COUNT; ++nIndex) {
+        const BoardPoint point = PointAtReadingIndex(nIndex);
+        if (before.Cell(point.nRow, point.nCol) != nSide &&
+            after.Cell(point.nRow, point.nCol) == nSide) {
+            points.push_back(point);
+        }
+    }
+    return points;
+}
+
+// What happens now that the state has become after.nState, told when it changed.
+std::string StateChangeText(const BoardMoment& before, const BoardMoment& after) {
+    const std::string strTask = TaskAccessibleText(after.nState, after.picked);
+    if (after.nState == STATE_CAPTURE) {
+        return "Pelvar geschlossen. " + strTask;
+    }
+    if (IsTargetState(before.nState) && !IsTargetState(after.nState) && before.pos == after.pos) {
+        return "Stein auf " + NameOf(before.picked) + " zurückgelegt. " + strTask;
+    }
+    return strTask;
+}
+
+bool IsStart(const Position& pos) {
+    Position start;
+    return pos == start.ResetPosition();
+}
+
+void Append(std::string& strText, const std::string& strMore) {
+    if (!strMore.empty()) {
+        strText += strText.empty() ? strMore : " " + strMore;
+    }
+}
+
+}  // namespace
+
+bool BoardMoment::operator==(const BoardMoment& other) const {
+    return pos == other.pos && nState == other.nState &&
+           (!IsTargetState(nState) || picked == other.picked);
+}
+
+BoardMoment MomentOf(const CPelvarDoc& doc) {
+    return {doc.m_posCurrent, doc.m_nState, {doc.m_nSelRow, doc.m_nSelCol}};
+}
+
+BoardTurn TurnBetween(const Position& before, const Position& after) {
+    BoardTurn turn;
+    for (int nSide : {PLAYER_WHITE, PLAYER_BLACK}) {
+        if (!Arrivals(before, after, nSide).empty()) {
+            turn.nSide = nSide;
+            break;
+        }
+    }
+    if (turn.nSide == 0) {
+        for (int nSide : {PLAYER_WHITE, PLAYER_BLACK}) {
+            if (!Arrivals(after, before, nSide).empty()) {
+                turn.nSide = Opponent(nSide);
+                break;
+            }
+        }
+    }
+    if (turn.nSide == 0) {
+        return turn;
+    }
+    const std::vector<BoardPoint> to = Arrivals(before, after, turn.nSide);
+    const std::vector<BoardPoint> from = Arrivals(after, before, turn.nSide);
+    if (from.size() == 1 && to.size() == 1) {
+        const bool bSlide =
+            before.IsLegalSlide(from[0].nRow, from[0].nCol, to[0].nRow, to[0].nCol) != 0;
+        turn.strMove =
+            (bSlide ? "zieht von " : "springt von ") + NameOf(from[0]) + " nach " + NameOf(to[0]);
+    } else if (!to.empty()) {
+        turn.strMove = "setzt auf " + NameList(to);
+    }
+    turn.strTaken = NameList(Arrivals(after, before, Opponent(turn.nSide)));
+    return turn;
+}
+
+std::string TurnSentence(const BoardTurn& turn) {
+    if (turn.nSide == 0) {
+        return "";
+    }
+    std::string strText = std::string(SideName(turn.nSide)) + " " + turn.strMove;
+    if (!turn.strTaken.empty()) {
+        strText += (turn.strMove.empty() ? "schlägt " : " und schlägt ") + turn.strTaken;
+    }
+    return strText + ".";
+}
+
+std::string BoardAnnouncement(const BoardMoment& before, const BoardMoment& after) {
+    std::string strText = IsStart(after.pos) && !IsStart(before.pos)
+                              ? std::string("Neues Spiel.")
+                              : TurnSentence(TurnBetween(before.pos, after.pos));
+    if (before.nState != after.nState) {
+        Append(strText, StateChangeText(before, after));
+    }
+    return strText;
+}
+
+std::string BoardSummary(const BoardMoment& now, const std::array<BoardTurn, 2>& lastTurns) {
+    std::string strText;
+    if (now.nState != STATE_AUTOPLAY) {
+        const int nToMove = now.nState == STATE_THINKING ? PLAYER_BLACK : PLAYER_WHITE;
+        strText = SideName(nToMove) + std::string(" ist am Zug.");
+    }
+    Append(strText, DescriptionText(now.pos, now.nState, now.picked));
+    if (lastTurns[0].nSide != 0 || lastTurns[1].nSide != 0) {
+        Append(strText, "Zuletzt:");
+        Append(strText, TurnSentence(lastTurns[0]));
+        Append(strText, TurnSentence(lastTurns[1]));
+    }
+    return strText;
+}
+
+std::string CBoardAnnouncer::Observe(const BoardMoment& now) {
+    if (now == m_last) {
+        return "";
+    }
+    std::string strText = BoardAnnouncement(m_last, now);
+    const BoardTurn turn = TurnBetween(m_last.pos, now.pos);
+    if (IsStart(now.pos)) {
+        m_lastTurns = {};
+    } else if (turn.nSide != 0) {
+        BoardTurn& last = m_lastTurns[turn.nSide == PLAYER_WHITE ? 0 : 1];
+        // The human's capture is the second half of the turn that closed the mill.
+        if (turn.strMove.empty() && last.strTaken.empty() && !last.strMove.empty()) {
+            last.strTaken = turn.strTaken;
+        } else {
+            last = turn;
+        }
+    }
+    m_last = now;
+    return strText;
+}
