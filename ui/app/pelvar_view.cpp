@@ -93,6 +93,11 @@ void CPelvarView::Announce(const std::string& strText) {
 }
 
 void CPelvarView::SendAnnouncements() {
+    // While a message box or dialog is the active window, the screen reader speaks that;
+    // what waits is sent once this window is active again, after its focused point.
+    if (!isActiveWindow()) {
+        return;
+    }
     if (m_bFocusAnnouncePending && hasFocus()) {
         NotifyBoardFocus(this, m_accessibleShown.nFocusIndex);
     }
@@ -190,6 +195,13 @@ void CPelvarView::focusInEvent(QFocusEvent* pEvent) {
     // at the next pass of the event loop, so that a screen reader ends on the point.
     m_bFocusAnnouncePending = true;
     m_sendTimer.start();
+}
+
+void CPelvarView::changeEvent(QEvent* pEvent) {
+    QWidget::changeEvent(pEvent);
+    if (pEvent->type() == QEvent::ActivationChange && isActiveWindow()) {
+        m_sendTimer.start();
+    }
 }
 
 void CPelvarView::OnLButtonDown(const QPoint& point) {

@@ -63,6 +63,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* pEvent) override;
     void keyPressEvent(QKeyEvent* pEvent) override;
     void focusInEvent(QFocusEvent* pEvent) override;
+    void changeEvent(QEvent* pEvent) override;
 
 private:
     void OnLButtonDown(const QPoint& point);
@@ -72,8 +73,9 @@ private:
     // Adds strText to the waiting announcement and has it sent at the next pass of the event
     // loop.
     void Announce(const std::string& strText);
-    // Sends what waits: first the focused point (after the toolkit's own focus event for the
-    // board, which would otherwise win), then the announcement.
+    // Sends what waits once this window is active: first the focused point (after the
+    // toolkit's own focus event for the board, which would otherwise win), then the
+    // announcement.
     void SendAnnouncements();
 
     CPelvarDoc& m_doc;

@@ -70,6 +70,8 @@ CSettingsWindow::CSettingsWindow(CSettingsDialog& dlg, QWidget* pParent)
     m_pSecondsLabel = new QLabel(ControlText(SETTINGS_SECONDS_LABEL), this);
     m_pSecondsLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_pSecondsLabel->setFocusPolicy(Qt::NoFocus);
+    // The label names the seconds field for assistive technology.
+    m_pSecondsLabel->setBuddy(m_pSecondsEdit);
     PlaceControl(m_pSecondsLabel, SETTINGS_SECONDS_LABEL, m_base);
 
     m_pStatisticsBox = new CLeftTextCheckBox(ControlText(SETTINGS_STATISTICS), this);

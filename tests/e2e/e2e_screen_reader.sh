@@ -1,0 +1,183 @@
+#!/bin/sh
+# End-to-end test with the screen reader a blind player uses: Orca, with a window manager,
+# on a private X server, session bus and accessibility bus, speaking through
+# speech-dispatcher's dummy output. The game is played by keys alone, and what Orca says is
+# read from its debug output ("SPEECH OUTPUT" lines), in order:
+#   the game's window opens on the point a7; Return places a stone and the computer's reply
+#   is spoken without asking; S speaks the state of the game; the options dialog names its
+#   seconds field, and when it closes the focus is back on the point;
+#   then, in the game's window set one slide before the human's win (ENDGAME_WINDOW): a
+#   stone is picked and slid into a mill, the request to capture is spoken, the capture, the
+#   box that ends the game and the new game, which puts the focus back on a7.
+# Every wait ends when Orca has said what is awaited, and gives up only after a guard
+# against hangs. The transcript is printed at the end.
+# Usage: e2e_screen_reader.sh PELVAR ENDGAME_WINDOW ARTIFACT_ROOT
+set -u
+. "$(dirname "$0")/xvfb_session.sh"
+PELVAR=$1
+ENDGAME_WINDOW=$2
+
+# The whole test runs on a session bus of its own, which ends with it.
+if [ -z "${E2E_PRIVATE_BUS:-}" ]; then
+    command -v Xvfb >/dev/null 2>&1 || {
+        echo "[screen_reader] Xvfb is not installed: skipped"
+        exit "$E2E_SKIP"
+    }
+    command -v dbus-run-session >/dev/null 2>&1 || {
+        echo "[screen_reader] FAILED: dbus-run-session is not installed (package dbus)" >&2
+        exit 1
+    }
+    E2E_PRIVATE_BUS=1 exec dbus-run-session -- sh "$0" "$@"
+fi
+
+e2e_init screen_reader "$3"
+e2e_require_tools
+for tool in orca openbox speech-dispatcher; do
+    command -v "$tool" >/dev/null 2>&1 || e2e_fail "$tool is not installed"
+done
+
+# Orca's and speech-dispatcher's settings, the accessibility bus's socket: all private.
+E2E_HOME=$(mktemp -d /tmp/pelvar-sr.XXXXXX) || e2e_fail "no home folder"
+HOME=$E2E_HOME/home
+XDG_CONFIG_HOME=$E2E_HOME/config
+XDG_DATA_HOME=$E2E_HOME/data
+XDG_RUNTIME_DIR=$E2E_HOME/run
+export HOME XDG_CONFIG_HOME XDG_DATA_HOME XDG_RUNTIME_DIR
+mkdir -p "$HOME" "$XDG_CONFIG_HOME/speech-dispatcher" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+# speech-dispatcher speaks with its dummy module into ALSA's null device: a speech server
+# that takes every utterance, as on a desktop, without a sound card.
+cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<'EOF'
+AddModule "dummy" "sd_dummy" ""
+DefaultModule dummy
+AudioOutputMethod "alsa"
+EOF
+echo 'pcm.!default { type null }' >"$HOME/.asoundrc"
+
+HELPER_PIDS=""
+screen_reader_cleanup() {
+    status=$?
+    for pid in $HELPER_PIDS; do
+        kill "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    done
+    pkill -u "$(id -u)" -f "speech-dispatcher.*$E2E_HOME" 2>/dev/null
+    rm -rf "$E2E_HOME"
+    restore_status() { return "$1"; }
+    restore_status "$status"
+    e2e_cleanup
+}
+trap screen_reader_cleanup EXIT
+
+e2e_start_xvfb
+openbox >"$E2E_DIR/openbox.log" 2>&1 &
+HELPER_PIDS="$HELPER_PIDS $!"
+# The accessibility bus, started now rather than on the first request. Its launcher is up
+# once it owns its name on the session bus (asked without starting one by activation).
+A11Y_LAUNCHER=/usr/libexec/at-spi-bus-launcher
+[ -x "$A11Y_LAUNCHER" ] || e2e_fail "$A11Y_LAUNCHER is missing (package at-spi2-core)"
+"$A11Y_LAUNCHER" --launch-immediately >"$E2E_DIR/at-spi-bus-launcher.log" 2>&1 &
+HELPER_PIDS="$HELPER_PIDS $!"
+start=$(e2e_now)
+until dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'; do
+    awk -v t="$(e2e_elapsed "$start")" -v m="$E2E_PATIENCE" 'BEGIN { exit !(t > m) }' &&
+        e2e_fail "the accessibility bus gave no address within $E2E_PATIENCE s"
+    sleep 0.1
+done
+
+# Orca writes its debug output to a terminal, which it flushes line by line (a file it fills
+# in blocks); script keeps what the terminal shows.
+SPOKEN=$E2E_DIR/orca.out
+: >"$SPOKEN"
+script -qfec "orca --replace --debug-file=/dev/tty" "$SPOKEN" >/dev/null 2>&1 </dev/null &
+HELPER_PIDS="$HELPER_PIDS $!"
+
+# What Orca has said so far, one utterance a line, and how many lines earlier waits used.
+HEARD=0
+spoken() {
+    tr -d '\r' <"$SPOKEN" | sed -n "s/^.* - SPEECH OUTPUT: '\\(.*\\)' *{'established.*\$/\\1/p"
+}
+
+# said PATTERN: waits until Orca, after what earlier waits heard, says something that
+# matches the extended regular expression PATTERN (anchored at both ends).
+said() {
+    start=$(e2e_now)
+    while :; do
+        line=$(spoken | tail -n "+$((HEARD + 1))" | grep -n -x -E -m 1 "$1" | cut -d: -f1)
+        if [ -n "$line" ]; then
+            HEARD=$((HEARD + line))
+            e2e_log "heard: $(spoken | sed -n "${HEARD}p")"
+            return 0
+        fi
+        awk -v t="$(e2e_elapsed "$start")" -v m="$E2E_PATIENCE" 'BEGIN { exit !(t > m) }' && {
+            spoken | tail -n "+$((HEARD + 1))" | sed 's/^/[screen_reader]   said: /' >&2
+            e2e_fail "Orca did not say /$1/ within $E2E_PATIENCE s (what it said since is above)"
+        }
+        sleep 0.1
+    done
+}
+
+# press KEY...: key strokes to whatever window has the focus, as a player types them.
+press() {
+    xdotool key --clearmodifiers "$@"
+}
+
+# alt KEY: Alt held down, as a person holds it, until the screen reader has echoed it, then
+# KEY. (Alt and KEY sent at once reach the menu bar before the screen reader has let go of
+# the keyboard, and the menu closes again.)
+alt() {
+    xdotool keydown Alt_L
+    said "left alt "
+    xdotool key "$1"
+    xdotool keyup Alt_L
+}
+
+said "Screen reader on\\."
+
+# 1. A game against the computer. The window opens with the focus on a7.
+e2e_start_app "$PELVAR"
+said "Spielbrett panel\\."
+said "a7 leer\\."
+press Return
+said "notification Weiß setzt auf a7\\. Der Computer denkt nach\\."
+said "notification Schwarz setzt auf [a-g][1-7]\\. Setzen Sie einen Stein auf einen freien Punkt\\."
+press s
+said "notification Weiß ist am Zug\\. Setzen Sie einen Stein auf einen freien Punkt\\. Weiß: 8 in der Hand, 0 geschlagen\\. Schwarz: 8 in der Hand, 0 geschlagen\\. Zuletzt: Weiß setzt auf a7\\. Schwarz setzt auf [a-g][1-7]\\."
+alt e
+said ".*Optionen.*"
+press Return
+said "Spieleinstellungen dialog.*"
+said "OK push button\\."
+press Tab Tab
+said "Sekunden pro Zug.*"
+press Escape
+said "a7 weiß\\."
+alt F4
+e2e_wait_exit
+[ "$E2E_EXIT" -eq 0 ] || e2e_fail "the game ended with status $E2E_EXIT"
+
+# 2. The last turn of a game won: d1 is picked, slid to a1 into the mill a7-a4-a1, and g1 is
+# taken, which leaves black two stones.
+e2e_start_app "$ENDGAME_WINDOW"
+said "a7 weiß\\."
+press Right Down Down Down Down Down
+said "d1 weiß\\."
+press Return
+said "notification Ziehen Sie den Stein von d1 auf einen freien Nachbarpunkt\\."
+press Left
+said "a1 leer\\."
+press Return
+said "notification Weiß zieht von d1 nach a1\\. Pelvar geschlossen\\. Schlagen Sie einen schwarzen Stein, der in keiner Pelvar steht\\."
+press Right Right
+said "g1 schwarz\\."
+press Return
+said "notification Weiß schlägt g1\\."
+said ".*Bist Du das, Tobrek\\?.*"
+press Return
+said "a7 leer\\."
+said "notification Neues Spiel\\. Setzen Sie einen Stein auf einen freien Punkt\\."
+
+e2e_log "what Orca said:"
+spoken | sed 's/^/[screen_reader]   /'
+e2e_log "passed"
