@@ -142,7 +142,7 @@ bool CPelvarApp::OpenDocumentFile(const QByteArray& nativePath) {
     const QByteArray absolutePath = AbsoluteNativePath(nativePath);
     const FileError eError = OpenDocumentFileForReading(absolutePath);
     if (eError != FileError::None) {
-        ShowFileError(OpenErrorMessage(DisplayPath(nativePath), eError));
+        ShowFileError(OpenErrorMessage(MessagePath(nativePath), eError));
         return false;
     }
     SetPathName(absolutePath);
@@ -154,7 +154,7 @@ bool CPelvarApp::SaveDocumentFile(const QByteArray& nativePath) {
     const QByteArray absolutePath = AbsoluteNativePath(nativePath);
     const FileError eError = WriteEmptyDocumentFile(absolutePath);
     if (eError != FileError::None) {
-        ShowFileError(SaveErrorMessage(DisplayPath(nativePath), eError));
+        ShowFileError(SaveErrorMessage(MessagePath(nativePath), eError));
         return false;
     }
     SetPathName(absolutePath);
