@@ -1,5 +1,7 @@
 #include "position_text.h"
 
+#include "printable_text.h"
+
 namespace {
 
 int ParseHandCount(char c) {
@@ -34,7 +36,8 @@ std::optional<PositionText> ParsePositionText(std::string_view text, std::string
                 break;
             default:
                 strError = "unknown point character '" +
-                           std::string(1, text[static_cast<std::size_t>(nPoint)]) +
+                           PrintableExcerpt(text.substr(static_cast<std::size_t>(nPoint), 1),
+                                            ARGUMENT_EXCERPT_LENGTH) +
                            "' (use W, B or .)";
                 return std::nullopt;
         }

@@ -9,6 +9,7 @@
 #include "deadline_pump.h"
 #include "perft.h"
 #include "position_text.h"
+#include "printable_text.h"
 #include "rate_limited_pump.h"
 #include "search.h"
 #include "search_node.h"
@@ -26,13 +27,18 @@ struct CommandError {
 
 std::string UsageLine();
 
+// An argument as an error message shows it: quoted, escaped and shortened to one line.
+std::string Quoted(const std::string& text) {
+    return "'" + PrintableExcerpt(text, ARGUMENT_EXCERPT_LENGTH) + "'";
+}
+
 // A whole decimal number in [nMin, nMax], or an error naming what it was meant to be.
 int ParseBoundedInt(const std::string& text, int nMin, int nMax, const char* pszWhat) {
     if (text.empty() || text.size() > 9 ||
         text.find_first_not_of("0123456789") != std::string::npos) {
         throw CommandError{std::string(pszWhat) + " must be a whole number from " +
-                           std::to_string(nMin) + " to " + std::to_string(nMax) + ", not '" + text +
-                           "'"};
+                           std::to_string(nMin) + " to " + std::to_string(nMax) + ", not " +
+                           Quoted(text)};
     }
     const int nValue = std::stoi(text);
     if (nValue < nMin || nValue > nMax) {
@@ -140,7 +146,10 @@ int CommandGo(const std::vector<std::string>& args, std::ostream& out) {
     }
     out << "depth " << g_nSearchDepth - 1 << '\n';
     out << "nodes " << g_nNodeCount << '\n';
-    out << "nps " << static_cast<std::int64_t>(dSeconds > 0 ? static_cast<double>(g_nNodeCount) / dSeconds : 0) << '\n';
+    out << "nps "
+        << static_cast<std::int64_t>(dSeconds > 0 ? static_cast<double>(g_nNodeCount) / dSeconds
+                                                  : 0)
+        << '\n';
     return 0;
 }
 
@@ -240,7 +249,7 @@ int RunEngineCommand(const std::vector<std::string>& args, std::ostream& out, st
                 return command.pfnRun(args, out);
             }
         }
-        throw CommandError{"unknown sub-command '" + args[0] + "'; " + UsageLine()};
+        throw CommandError{"unknown sub-command " + Quoted(args[0]) + "; " + UsageLine()};
     } catch (const CommandError& error) {
         err << "pelvar-engine: " << error.strMessage << '\n';
         return EXIT_BAD_ARGUMENTS;

@@ -7,6 +7,8 @@
 #include <vector>
 
 inline constexpr int EXIT_BAD_ARGUMENTS = 2;
+// The status of pelvar-engine when writing to standard output or standard error failed.
+inline constexpr int EXIT_WRITE_FAILED = 1;
 
 // Runs the sub-command in args (without the program name), writing its lines to out; "--help"
 // alone writes the help, which names every sub-command and the manual page, to out.

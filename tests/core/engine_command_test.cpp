@@ -149,6 +149,10 @@ TEST(EngineCommand, BadArgumentsAreRefusedWithOneLine) {
         {"go", "100"},
         {"bench", "now"},
         {"--help", "perft"},
+        {"a\nb"},
+        {"perft", "\x1b[2J\x9b", START},
+        {"children", "\n....................... 9 9 W"},
+        {std::string(131072, 'x')},
     };
     for (const auto& args : bad) {
         const CommandResult result = RunCommand(args);
@@ -160,6 +164,15 @@ TEST(EngineCommand, BadArgumentsAreRefusedWithOneLine) {
         EXPECT_TRUE(result.strOut.empty()) << strJoined;
         ASSERT_FALSE(result.strErr.empty()) << strJoined;
         EXPECT_EQ(result.strErr.find('\n'), result.strErr.size() - 1) << strJoined;
+        // Arguments are echoed escaped and shortened: printable ASCII and the ellipsis only.
+        EXPECT_LT(result.strErr.size(), 300u) << strJoined;
+        std::string strLine = result.strErr.substr(0, result.strErr.size() - 1);
+        for (std::size_t i; (i = strLine.find("\xe2\x80\xa6")) != std::string::npos;) {
+            strLine.erase(i, 3);
+        }
+        for (const char c : strLine) {
+            EXPECT_TRUE(c >= ' ' && c <= '~') << strJoined;
+        }
     }
 }
 

@@ -6,7 +6,7 @@ CCommandLineInfo ParseCommandLine(std::span<const std::string> args) {
         if (strArg == "--version") {
             return {CCommandLineInfo::Action::PrintVersion, {}};
         }
-        if (strArg == "--help") {
+        if (strArg == "--help" || strArg == "-h") {
             return {CCommandLineInfo::Action::PrintHelp, {}};
         }
         if (info.eAction == CCommandLineInfo::Action::FileNew) {
@@ -19,13 +19,14 @@ CCommandLineInfo ParseCommandLine(std::span<const std::string> args) {
 
 std::string_view UsageText() {
     return "Aufruf: pelvar [DATEI]\n"
-           "       pelvar --version | --help\n"
+           "       pelvar --version | --help | -h\n"
            "\n"
            "Startet das Mühlespiel Pelvar. Eine angegebene DATEI wird geöffnet, aber nicht\n"
-           "gelesen: das Spiel bleibt davon unberührt.\n"
+           "gelesen: das Spiel bleibt davon unberührt. Eine Datei namens -h wird als ./-h\n"
+           "angegeben.\n"
            "\n"
            "  --version  zeigt die Versionsangaben\n"
-           "  --help     zeigt diese Hilfe\n"
+           "  --help, -h zeigt diese Hilfe\n"
            "\n"
            "Ausführliche Anleitung: man pelvar\n";
 }

@@ -8,6 +8,8 @@
 
 #include <QFile>
 
+#include "printable_text.h"
+
 namespace {
 
 FileError ErrorOfErrno(int nErrno) {
@@ -162,4 +164,10 @@ QString OpenErrorMessage(const QString& strDisplayPath, FileError eError) {
 QString SaveErrorMessage(const QString& strDisplayPath, FileError eError) {
     return QStringLiteral("Die Datei „%1“ kann nicht gespeichert werden.\n%2")
         .arg(strDisplayPath, Reason(eError, true));
+}
+
+QString MessagePath(const QByteArray& nativePath) {
+    return QString::fromStdString(PrintableExcerpt(
+        std::string_view(nativePath.constData(), static_cast<std::size_t>(nativePath.size())),
+        MESSAGE_PATH_LENGTH));
 }

@@ -4,6 +4,8 @@
 // display is approximate.
 #pragma once
 
+#include <cstddef>
+
 #include <QByteArray>
 #include <QString>
 
@@ -42,6 +44,13 @@ QString DisplayFileName(const QByteArray& nativePath);
 
 // The whole path for display in messages and the recent-file list.
 QString DisplayPath(const QByteArray& nativePath);
+
+// The longest name a message box shows, in characters.
+inline constexpr std::size_t MESSAGE_PATH_LENGTH = 160;
+
+// The whole path for a message box: one line of printable characters, cut to
+// MESSAGE_PATH_LENGTH (printable_text.h), so that a box never outgrows the screen.
+QString MessagePath(const QByteArray& nativePath);
 
 // The German message box texts for a failed open or save of strDisplayPath.
 QString OpenErrorMessage(const QString& strDisplayPath, FileError eError);

@@ -1,12 +1,14 @@
-// pelvar: the game window. "--version" and "--help" print and need no display; any other
-// argument names a file that is opened like the open command.
+// pelvar: the game window. "--version" and "--help" (or "-h") print and need no display; any
+// other argument names a file that is opened like the open command.
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <QApplication>
 
 #include "command_line_info.h"
+#include "display_check.h"
 #include "pelvar_app.h"
 #include "version_info.h"
 
@@ -14,26 +16,49 @@ namespace {
 std::vector<std::string> Arguments(int argc, char** argv) {
     return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
 }
+
+// Prints text on standard output; a write that fails (a full disk, a closed output) is
+// reported on standard error and gives the status 1, never a silent 0.
+int PrintText(std::string_view text) {
+    const bool bWritten = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+    if (std::fflush(stdout) != 0 || !bWritten) {
+        std::fputs("pelvar: Die Ausgabe ließ sich nicht schreiben.\n", stderr);
+        return 1;
+    }
+    return 0;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
     // 1. The version and the help are printed before the toolkit starts: printing needs no
     // window system.
-    const CCommandLineInfo printInfo = ParseCommandLine(Arguments(argc, argv));
-    if (printInfo.eAction == CCommandLineInfo::Action::PrintVersion) {
-        std::fputs(VersionText().c_str(), stdout);
-        return 0;
-    }
-    if (printInfo.eAction == CCommandLineInfo::Action::PrintHelp) {
-        std::fwrite(UsageText().data(), 1, UsageText().size(), stdout);
-        return 0;
-    }
-
-    // 2. The toolkit takes its own options out of argv; what remains may name a file.
-    QApplication application(argc, argv);
     const CCommandLineInfo info = ParseCommandLine(Arguments(argc, argv));
+    if (info.eAction == CCommandLineInfo::Action::PrintVersion) {
+        return PrintText(VersionText());
+    }
+    if (info.eAction == CCommandLineInfo::Action::PrintHelp) {
+        return PrintText(UsageText());
+    }
 
-    // 3. The one application object; a file that cannot be opened ends the program.
+    // 2. Without a display the toolkit would abort the process; the user gets one line and
+    // the status 1 instead.
+    if (!IsDisplayReachable()) {
+        std::fputs(
+            "pelvar: Keine Anzeige erreichbar: weder ein X-Server (DISPLAY) noch Wayland "
+            "(WAYLAND_DISPLAY).\n",
+            stderr);
+        return 1;
+    }
+
+    // 3. The toolkit gets the program's name only. Its own options (-platform, -display,
+    // -stylesheet, ...) would otherwise be taken out of the arguments and followed, also into
+    // a device or a FIFO; here they name files like any other argument.
+    static char szProgramName[] = "pelvar";
+    char* toolkitArgv[] = {argc > 0 ? argv[0] : szProgramName, nullptr};
+    int nToolkitArgc = 1;
+    QApplication application(nToolkitArgc, toolkitArgv);
+
+    // 4. The one application object; a file that cannot be opened ends the program.
     CPelvarApp theApp;
     if (!theApp.InitInstance(QByteArray::fromStdString(info.strFileName))) {
         return 1;

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QLibraryInfo>
-#include <QSettings>
 
 #include "document_file.h"
 #include "info_dialog.h"
@@ -12,6 +11,7 @@
 #include "pelvar_view.h"
 #include "resource_ids.h"
 #include "resource_text.h"
+#include "settings_file.h"
 
 namespace {
 
@@ -24,9 +24,9 @@ const QString ALL_FILES_FILTER = QStringLiteral("Alle Dateien (*)");
 // The update hint of the framework's own updates, which erase the background.
 constexpr int HINT_INITIAL_UPDATE = 0;
 
-QSettings ProfileSettings() {
-    return QSettings(QString::fromUtf8(SETTINGS_ORGANIZATION),
-                     QString::fromUtf8(SETTINGS_APPLICATION));
+CSettingsFile ProfileSettings() {
+    return CSettingsFile(QString::fromUtf8(SETTINGS_ORGANIZATION),
+                         QString::fromUtf8(SETTINGS_APPLICATION));
 }
 
 }  // namespace
@@ -51,9 +51,9 @@ bool CPelvarApp::InitInstance(const QByteArray& fileName) {
     QGuiApplication::setDesktopFileName(QString::fromUtf8(DESKTOP_FILE_ID));
     LoadTranslations();
 
-    // 2. The recent-file list of the user's settings.
-    QSettings settings = ProfileSettings();
-    m_recentFiles.ReadList(settings);
+    // 2. The recent-file list of the user's settings; a broken settings file gives an empty
+    // list and is left alone.
+    m_recentFiles.ReadList(ProfileSettings());
 
     // 3. The one document, and the main window with its view.
     m_pDoc = std::make_unique<CPelvarDoc>(m_services);
@@ -98,8 +98,7 @@ void CPelvarApp::SetPathName(const QByteArray& nativePath) {
     }
     if (!nativePath.isEmpty()) {
         m_recentFiles.Add(DisplayPath(nativePath));
-        QSettings settings = ProfileSettings();
-        m_recentFiles.WriteList(settings);
+        m_recentFiles.WriteList(ProfileSettings());
     }
 }
 
@@ -143,7 +142,7 @@ bool CPelvarApp::OpenDocumentFile(const QByteArray& nativePath) {
     const QByteArray absolutePath = AbsoluteNativePath(nativePath);
     const FileError eError = OpenDocumentFileForReading(absolutePath);
     if (eError != FileError::None) {
-        ShowFileError(OpenErrorMessage(DisplayPath(nativePath), eError));
+        ShowFileError(OpenErrorMessage(MessagePath(nativePath), eError));
         return false;
     }
     SetPathName(absolutePath);
@@ -155,7 +154,7 @@ bool CPelvarApp::SaveDocumentFile(const QByteArray& nativePath) {
     const QByteArray absolutePath = AbsoluteNativePath(nativePath);
     const FileError eError = WriteEmptyDocumentFile(absolutePath);
     if (eError != FileError::None) {
-        ShowFileError(SaveErrorMessage(DisplayPath(nativePath), eError));
+        ShowFileError(SaveErrorMessage(MessagePath(nativePath), eError));
         return false;
     }
     SetPathName(absolutePath);

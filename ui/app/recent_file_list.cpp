@@ -1,14 +1,7 @@
 #include "recent_file_list.h"
 
-#include <QSettings>
-
-namespace {
-const QString SECTION = QStringLiteral("Recent File List");
-
-QString EntryKey(int nIndex) {
-    return QStringLiteral("File%1").arg(nIndex + 1);
-}
-}  // namespace
+#include "recent_files_ini.h"
+#include "settings_file.h"
 
 CRecentFileList::CRecentFileList(int nSize) : m_nSize(nSize) {}
 
@@ -23,23 +16,30 @@ void CRecentFileList::Add(const QString& strPath) {
     }
 }
 
-void CRecentFileList::ReadList(QSettings& settings) {
+void CRecentFileList::ReadList(const CSettingsFile& file) {
     m_entries.clear();
-    settings.beginGroup(SECTION);
-    for (int i = 0; i < m_nSize; ++i) {
-        const QString strPath = settings.value(EntryKey(i)).toString();
-        if (!strPath.isEmpty() && !m_entries.contains(strPath)) {
+    const std::optional<std::string> text = file.Read();
+    if (!text) {
+        return;
+    }
+    for (const std::string& strEntry :
+         ReadRecentFiles(*text, static_cast<std::size_t>(m_nSize)).entries) {
+        const QString strPath = QString::fromStdString(strEntry);
+        if (!m_entries.contains(strPath)) {
             m_entries.append(strPath);
         }
     }
-    settings.endGroup();
 }
 
-void CRecentFileList::WriteList(QSettings& settings) const {
-    settings.remove(SECTION);
-    settings.beginGroup(SECTION);
-    for (int i = 0; i < m_entries.size(); ++i) {
-        settings.setValue(EntryKey(i), m_entries.at(i));
+bool CRecentFileList::WriteList(const CSettingsFile& file) const {
+    std::vector<std::string> entries;
+    for (const QString& strPath : m_entries) {
+        entries.push_back(strPath.toStdString());
     }
-    settings.endGroup();
+    return file.Update([&](const std::string& text) -> std::optional<std::string> {
+        if (!ReadRecentFiles(text, static_cast<std::size_t>(m_nSize)).bAllPlain) {
+            return std::nullopt;
+        }
+        return ReplaceRecentFiles(text, entries);
+    });
 }

@@ -11,6 +11,7 @@ CThinkTimer* g_pProgressView = nullptr;
 CThinkTimer::CThinkTimer(StatusTextFn fnShowStatusText, QObject* pParent)
     : QObject(pParent), m_fnShowStatusText(std::move(fnShowStatusText)) {
     m_thinkTimer.setTimerType(Qt::PreciseTimer);
+    m_thinkTimer.setSingleShot(true);
     m_progressTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_thinkTimer, &QTimer::timeout, this, &CThinkTimer::ThinkTimerProc);
     connect(&m_progressTimer, &QTimer::timeout, this, &CThinkTimer::ProgressTimerProc);

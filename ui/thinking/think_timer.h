@@ -8,10 +8,10 @@
 #include <functional>
 
 // Two timers owned by the board view, which delegates to this object:
-//   timer 1, the think timer: periodic with the think time T as its period; every firing
-//     clears g_bSearchRunning. It is not stopped when it has fired: the next
-//     StartThinkTimer re-arms it, and the search sets the flag at its own start, after
-//     the re-arming, so the stale firings between two searches do no harm.
+//   timer 1, the think timer: single-shot, T after it was armed it clears g_bSearchRunning
+//     once and stops, so an idle game is not woken by it. Every search arms it again
+//     before it starts (the search sets the flag at its own start, after the arming); a
+//     search that ends before T leaves one firing due, which finds no search to end.
 //   timer 2, the progress display: periodic with a tenth of T (at least 1 ms); it starts
 //     at 10 percent and adds 10 per tick, so "Bereit" replaces the progress text from nine
 //     tenths of T on, before the think timer ends the search at T.
@@ -39,8 +39,8 @@ public:
 
     // Arms both timers before a search with the think time nMilliseconds (the caller
     // passes at least 1; smaller values count as 1), in this order: stops the think timer,
-    // restarts the progress display (StartProgress), then arms the think timer with period
-    // nMilliseconds. Re-arming restarts the period.
+    // restarts the progress display (StartProgress), then arms the think timer to fire once
+    // after nMilliseconds. Re-arming restarts the wait.
     void StartThinkTimer(int nMilliseconds);
 
     // Restarts the progress display for the think time nMilliseconds, in this order: stops

@@ -99,8 +99,11 @@ void CResourceTablesTest::commandLine() {
     QCOMPARE(parse({"--version"}).eAction, Action::PrintVersion);
     QCOMPARE(parse({"--help"}).eAction, Action::PrintHelp);
     QCOMPARE(parse({"spiel.txt", "--help"}).eAction, Action::PrintHelp);
+    QCOMPARE(parse({"-h"}).eAction, Action::PrintHelp);
+    QCOMPARE(parse({"./-h"}).strFileName, std::string("./-h"));
 
     // Anything else names a file, also what looks like an option; the first one counts.
+    QCOMPARE(parse({"-platform", "offscreen"}).strFileName, std::string("-platform"));
     const CCommandLineInfo info = parse({"-v", "zweite"});
     QCOMPARE(info.eAction, Action::FileOpen);
     QCOMPARE(info.strFileName, std::string("-v"));

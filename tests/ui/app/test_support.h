@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QMessageBox>
 #include <QPointer>
 #include <QSettings>
@@ -22,6 +23,7 @@
 // no test touches the real ones. Call before anything reads settings.
 inline void UseTemporarySettings(const QTemporaryDir& dir) {
     QStandardPaths::setTestModeEnabled(true);
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.path()));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
 }

@@ -1,0 +1,103 @@
+#include "settings_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <cerrno>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
+
+namespace {
+
+QString ConfigHome() {
+    const QString strHome = qEnvironmentVariable("XDG_CONFIG_HOME");
+    return strHome.isEmpty() ? QDir::homePath() + QStringLiteral("/.config") : strHome;
+}
+
+// Whether nothing but a regular file (or, with bAbsentAllowed, nothing) is at strPath, links
+// followed.
+bool IsRegularOrAbsent(const QString& strPath, bool bAbsentAllowed) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(strPath).constData(), &info) != 0) {
+        return bAbsentAllowed && errno == ENOENT;
+    }
+    return S_ISREG(info.st_mode);
+}
+
+}  // namespace
+
+CSettingsFile::CSettingsFile(const QString& strOrganization, const QString& strApplication)
+    : m_strPath(ConfigHome() + QLatin1Char('/') + strOrganization + QLatin1Char('/') +
+                strApplication + QStringLiteral(".conf")) {}
+
+std::optional<std::string> CSettingsFile::Read() const {
+    const QByteArray path = QFile::encodeName(m_strPath);
+    struct stat info {};
+    if (::stat(path.constData(), &info) != 0) {
+        return errno == ENOENT ? std::optional<std::string>(std::string()) : std::nullopt;
+    }
+    if (!S_ISREG(info.st_mode) || info.st_size > MAX_SETTINGS_FILE_SIZE) {
+        return std::nullopt;
+    }
+    // O_NONBLOCK: the name may have become a FIFO since the check; fstat then refuses it.
+    const int nFd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (nFd < 0) {
+        return std::nullopt;
+    }
+    std::optional<std::string> text;
+    if (::fstat(nFd, &info) == 0 && S_ISREG(info.st_mode)) {
+        std::string buffer(static_cast<std::size_t>(MAX_SETTINGS_FILE_SIZE) + 1, '\0');
+        std::size_t nRead = 0;
+        ssize_t nChunk = 0;
+        while (nRead < buffer.size() &&
+               (nChunk = ::read(nFd, buffer.data() + nRead, buffer.size() - nRead)) > 0) {
+            nRead += static_cast<std::size_t>(nChunk);
+        }
+        if (nChunk >= 0 && nRead <= static_cast<std::size_t>(MAX_SETTINGS_FILE_SIZE)) {
+            buffer.resize(nRead);
+            text = std::move(buffer);
+        }
+    }
+    ::close(nFd);
+    return text;
+}
+
+bool CSettingsFile::Update(
+    const std::function<std::optional<std::string>(const std::string&)>& fnChange) const {
+    const QString strLockPath = m_strPath + QStringLiteral(".lock");
+    // A FIFO or device at the lock's name would block the lock's check of its owner.
+    if (!IsRegularOrAbsent(strLockPath, true) || !IsRegularOrAbsent(m_strPath, true)) {
+        return false;
+    }
+    if (!QDir().mkpath(QFileInfo(m_strPath).path())) {
+        return false;
+    }
+    QLockFile lock(strLockPath);
+    if (!lock.tryLock(SETTINGS_LOCK_WAIT_MS)) {
+        return false;
+    }
+    const std::optional<std::string> oldText = Read();
+    if (!oldText) {
+        return false;
+    }
+    const std::optional<std::string> newText = fnChange(*oldText);
+    if (!newText || newText->size() > static_cast<std::size_t>(MAX_SETTINGS_FILE_SIZE)) {
+        return false;
+    }
+    // The save file writes next to a link's target and renames over it; Read has just found
+    // the target to be a regular file or absent.
+    QSaveFile file(m_strPath);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    const auto nSize = static_cast<qint64>(newText->size());
+    if (file.write(newText->data(), nSize) != nSize) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
