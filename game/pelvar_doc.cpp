@@ -191,8 +191,7 @@ void CPelvarDoc::OnBoardKey(int nKey) {
         return;
     }
     // 1. The keys are refused exactly when clicks are.
-    if (m_nState == STATE_THINKING || m_nState == STATE_AUTOPLAY || IsBusy() ||
-        m_services.IsQuitting()) {
+    if (!TakesBoardKeys()) {
         return;
     }
     // 2. From the first key on the focus is drawn; a mouse player never sees it.
@@ -217,6 +216,24 @@ void CPelvarDoc::OnBoardKey(int nKey) {
     } else {
         OnCancelPick();
     }
+}
+
+bool CPelvarDoc::TakesBoardKeys() const {
+    return m_nState != STATE_THINKING && m_nState != STATE_AUTOPLAY && !IsBusy() &&
+           !m_services.IsQuitting();
+}
+
+void CPelvarDoc::OnPointAction(BoardPoint point) {
+    if (!IsBoardPoint(point.nRow, point.nCol) || !TakesBoardKeys()) {
+        return;
+    }
+    const bool bMoved = point != m_focus;
+    m_focus = point;
+    // The frame moves to the point even when the point refuses the click.
+    if (bMoved && m_bFocusShown) {
+        RedrawNow();
+    }
+    OnBoardKey(BOARD_KEY_ACTIVATE);
 }
 
 // ---------------------------------------------------------------------------------------------

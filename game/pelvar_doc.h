@@ -88,6 +88,12 @@ public:
     // runs, every key does what a click does then: nothing. Other values are ignored.
     void OnBoardKey(int nKey);
 
+    // The default action of a point for assistive technology (a braille display routes to
+    // it): the focus moves to point and BOARD_KEY_ACTIVATE acts there. Refused, with the
+    // focus left where it is, whenever the board's keys are; squares that are no board
+    // point are ignored.
+    void OnPointAction(BoardPoint point);
+
     // --- Commands ---------------------------------------------------------------------------
 
     // "&Optionen": runs the settings dialog; the seconds and the random setting are put back
@@ -137,6 +143,10 @@ private:
     private:
         CPelvarDoc& m_doc;
     };
+
+    // Whether the board's keys act now: not while the computer thinks or plays alone, nor
+    // while a search or message box of the document runs.
+    bool TakesBoardKeys() const;
 
     void ClickPlace(int nRow, int nCol, int nCell);
     void ClickCapture(int nRow, int nCol, int nCell);

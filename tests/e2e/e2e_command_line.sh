@@ -5,7 +5,8 @@
 # main window, and the program ends with status 1 once the box is closed; a FIFO is refused
 # without waiting for a writer. A readable file, also one whose name is not UTF-8, opens:
 # the window shows its name in the title, and "Beenden" ends the program with status 0; an
-# empty argument names no file.
+# empty argument names no file. Without a display that can be reached (none set, or one where
+# no server listens), the program prints one line and ends with status 1 instead of aborting.
 # Usage: e2e_command_line.sh PELVAR ARTIFACT_ROOT
 set -u
 . "$(dirname "$0")/xvfb_session.sh"
@@ -57,3 +58,16 @@ fi
 opened "" "Unbenannt - Pelvar"
 opened "$files/partie.txt" "partie.txt - Pelvar"
 opened "$nonutf8" "spiel-.*\\.txt - Pelvar"
+
+# no_display DISPLAY: one line on standard error, status 1.
+no_display() {
+    env -u WAYLAND_DISPLAY -u WAYLAND_SOCKET DISPLAY="$1" QT_QPA_PLATFORM=xcb "$PELVAR" \
+        >"$E2E_DIR/no-display.out" 2>"$E2E_DIR/no-display.err"
+    status=$?
+    [ "$status" -eq 1 ] || e2e_fail "DISPLAY=\"$1\": exit status $status, expected 1"
+    [ "$(wc -l <"$E2E_DIR/no-display.err")" -eq 1 ] && [ ! -s "$E2E_DIR/no-display.out" ] ||
+        e2e_fail "DISPLAY=\"$1\": not one line on standard error: $(cat "$E2E_DIR/no-display.err")"
+    e2e_log "DISPLAY=\"$1\": $(cat "$E2E_DIR/no-display.err")"
+}
+no_display ""
+no_display ":999"

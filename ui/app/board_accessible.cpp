@@ -25,10 +25,11 @@ QRect PointBox(int nIndex) {
 }
 
 // One board point: no object of its own, no children; everything is read from the document
-// at the moment it is asked for.
-class CPointAccessible final : public QAccessibleInterface {
+// at the moment it is asked for. Its one action, the default one that braille displays
+// route to, does what Return does on the point.
+class CPointAccessible final : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
-    CPointAccessible(QWidget* pView, const CPelvarDoc& doc, int nIndex)
+    CPointAccessible(QWidget* pView, CPelvarDoc& doc, int nIndex)
         : m_pView(pView), m_doc(doc), m_nIndex(nIndex) {}
 
     bool isValid() const override { return !m_pView.isNull(); }
@@ -64,6 +65,20 @@ public:
 
     QAccessible::Role role() const override { return QAccessible::Cell; }
 
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::ActionInterface) {
+            return static_cast<QAccessibleActionInterface*>(this);
+        }
+        return nullptr;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& strAction) override {
+        if (strAction == pressAction() && !m_pView.isNull()) {
+            m_doc.OnPointAction(PointAtReadingIndex(m_nIndex));
+        }
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
     QAccessible::State state() const override {
         QAccessible::State state;
         if (m_pView.isNull()) {
@@ -81,7 +96,7 @@ public:
 
 private:
     QPointer<QWidget> m_pView;
-    const CPelvarDoc& m_doc;
+    CPelvarDoc& m_doc;
     int m_nIndex;
 };
 
@@ -186,7 +201,7 @@ void NotifyBoardFocus(QWidget* pView, int nFocusIndex) {
     }
 }
 
-CBoardAccessible::CBoardAccessible(QWidget* pView, const CPelvarDoc& doc)
+CBoardAccessible::CBoardAccessible(QWidget* pView, CPelvarDoc& doc)
     : QAccessibleWidget(pView, QAccessible::Grouping), m_doc(doc) {
     for (int nIndex = 0; nIndex < POINT_COUNT; ++nIndex) {
         const auto i = static_cast<std::size_t>(nIndex);

@@ -46,8 +46,8 @@ private:
 // that their identities stay stable for assistive technology.
 class CBoardAccessible : public QAccessibleWidget {
 public:
-    // doc must outlive the interface.
-    CBoardAccessible(QWidget* pView, const CPelvarDoc& doc);
+    // doc must outlive the interface; the points' actions act on it.
+    CBoardAccessible(QWidget* pView, CPelvarDoc& doc);
     ~CBoardAccessible() override;
     CBoardAccessible(const CBoardAccessible&) = delete;
     CBoardAccessible& operator=(const CBoardAccessible&) = delete;

@@ -38,9 +38,6 @@ public:
     // changes that come without a repaint after them.
     void UpdateAccessible();
 
-    // The announcements not yet sent, joined; empty when none wait.
-    const QString& PendingAnnouncement() const { return m_strAnnouncement; }
-
     // Arms the think timer and the progress display for nMilliseconds; the progress texts
     // go to fnShowStatusText (the main window's message pane) when one is set.
     void StartThinkTimer(int nMilliseconds);

@@ -163,6 +163,12 @@ void CBoardAccessTest::accessibleTreeFollowsTheGame() {
                                            "Stein von d7")));
     QTest::keyClick(View(), Qt::Key_Escape);
     QVERIFY(!pBoard->child(1)->state().selected);
+
+    // A point's default action (where a braille display routes) is Return on that point.
+    QTest::keyClick(View(), Qt::Key_Left);
+    pBoard->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(Doc().m_focus, (BoardPoint{3, 0}));
+    QVERIFY(pBoard->child(1)->state().selected);
 }
 
 QTEST_MAIN(CBoardAccessTest)
