@@ -120,10 +120,11 @@ std::string TurnSentence(const BoardTurn& turn) {
 }
 
 std::string BoardAnnouncement(const BoardMoment& before, const BoardMoment& after) {
-    std::string strText = IsStart(after.pos) && !IsStart(before.pos)
-                              ? std::string("Neues Spiel.")
-                              : TurnSentence(TurnBetween(before.pos, after.pos));
-    if (before.nState != after.nState) {
+    const bool bNewGame = IsStart(after.pos) && !IsStart(before.pos);
+    std::string strText =
+        bNewGame ? std::string("Neues Spiel.") : TurnSentence(TurnBetween(before.pos, after.pos));
+    // A new game always says what to do first.
+    if (bNewGame || before.nState != after.nState) {
         Append(strText, StateChangeText(before, after));
     }
     return strText;

@@ -41,9 +41,9 @@ std::string TurnSentence(const BoardTurn& turn);
 
 // What a screen reader is told when the game goes from before to after: "Neues Spiel." when
 // the board returned to the start, else the turn (TurnSentence); then, when the state
-// changed, what happens now: a closed mill with the request to capture, the picked stone's
-// task, a dropped stone, the computer thinking or playing alone, the human's task. "" when
-// nothing a player must hear changed.
+// changed or a new game began, what happens now: a closed mill with the request to capture, the
+// picked stone's task, a dropped stone, the computer thinking or playing alone, the human's task.
+// "" when nothing a player must hear changed.
 std::string BoardAnnouncement(const BoardMoment& before, const BoardMoment& after);
 
 // Everything a player may ask for at any moment: whose turn it is, what to do, both sides'

@@ -19,9 +19,9 @@ TEST(BoardAnnouncement, TellsTurnsMillsPicksAndStates) {
     const Position a7 = BoardWith({{0, 0}}, {}, 8, 9);
     const Position whiteSliding = BoardWith({{0, 0}, {0, 3}, {3, 6}, {6, 0}}, {{6, 6}, {3, 1}});
     const Position slid = BoardWith({{0, 0}, {0, 3}, {0, 6}, {6, 0}}, {{6, 6}, {3, 1}});
-    const Position jumped = BoardWith({{0, 0}, {0, 3}, {6, 3}, {6, 0}}, {{6, 6}, {3, 1}});
+    const Position jumped = BoardWith({{0, 0}, {0, 3}, {3, 4}, {6, 0}}, {{6, 6}, {3, 1}});
     const Position taken = BoardWith({{0, 0}, {0, 3}, {0, 6}, {6, 0}}, {{3, 1}});
-    const Position blackTook = BoardWith({{0, 3}, {0, 6}, {6, 0}}, {{3, 0}, {3, 1}});
+    const Position blackTook = BoardWith({{0, 0}, {0, 3}, {0, 6}}, {{6, 6}, {3, 0}});
     struct Case {
         BoardMoment before;
         BoardMoment after;
@@ -42,7 +42,7 @@ TEST(BoardAnnouncement, TellsTurnsMillsPicksAndStates) {
          "Weiß springt von d1 nach d3."},
         {Moment(slid, STATE_CAPTURE), Moment(taken, STATE_CAPTURE), "Weiß schlägt g1."},
         {Moment(slid, STATE_THINKING), Moment(blackTook, STATE_THINKING),
-         "Schwarz zieht von g1 nach d7 und schlägt a7."},
+         "Schwarz zieht von d6 nach d7 und schlägt g7."},
         {Moment(blackTook, STATE_THINKING), Moment(blackTook, STATE_SELECT_JUMP),
          "Wählen Sie einen Ihrer Steine zum Springen."},
         {Moment(taken, STATE_CAPTURE), Moment(start, STATE_PLACE),
@@ -69,18 +69,21 @@ TEST_F(DocTest, AnnouncerFollowsTheGameAndSumsItUp) {
     };
     m_doc.OnFieldClick(0, 6);
     m_doc.OnFieldClick(6, 6);
-    ASSERT_EQ(heard.size(), 5u);
+    ASSERT_EQ(heard.size(), 6u);
     EXPECT_EQ(heard[0], "Weiß setzt auf a1.");
-    EXPECT_EQ(heard[1],
-              "Pelvar geschlossen. Schlagen Sie einen schwarzen Stein, der in keiner Pelvar steht.");
+    EXPECT_EQ(
+        heard[1],
+        "Pelvar geschlossen. Schlagen Sie einen schwarzen Stein, der in keiner Pelvar steht.");
     EXPECT_EQ(heard[2], "Weiß schlägt g1.");
     EXPECT_EQ(heard[3], "Der Computer denkt nach.");
     EXPECT_TRUE(heard[4].starts_with("Schwarz setzt auf ")) << heard[4];
+    EXPECT_EQ(heard[5], "Setzen Sie einen Stein auf einen freien Punkt.");
     const std::string strSummary = announcer.Summary();
-    EXPECT_TRUE(strSummary.starts_with("Weiß ist am Zug. Setzen Sie einen Stein auf einen "
-                                       "freien Punkt. Weiß: 6 in der Hand, 0 geschlagen. "
-                                       "Schwarz: 6 in der Hand, 1 geschlagen. Zuletzt: Weiß "
-                                       "setzt auf a1 und schlägt g1. Schwarz setzt auf "))
+    EXPECT_TRUE(
+        strSummary.starts_with("Weiß ist am Zug. Setzen Sie einen Stein auf einen "
+                               "freien Punkt. Weiß: 6 in der Hand, 0 geschlagen. "
+                               "Schwarz: 6 in der Hand, 1 geschlagen. Zuletzt: Weiß "
+                               "setzt auf a1 und schlägt g1. Schwarz setzt auf "))
         << strSummary;
 
     EXPECT_EQ(announcer.Observe(Moment(StartPosition(), STATE_PLACE)),
