@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "board_accessible_text.h"
+#include "evaluate.h"
 #include "pelvar_doc.h"
 #include "point_names.h"
 
@@ -43,11 +44,18 @@ std::vector<BoardPoint> Arrivals(const Position& before, const Position& after, 
 
 // What happens now that the state has become after.nState, told when it changed.
 std::string StateChangeText(const BoardMoment& before, const BoardMoment& after) {
+    // A game the computer has just won asks nothing more of the human; its box says the rest.
+    if (after.nState != STATE_AUTOPLAY && Evaluate(after.pos, PLAYER_WHITE) <= LOSS_SCORE) {
+        return "";
+    }
     const std::string strTask = TaskAccessibleText(after.nState, after.picked);
     if (after.nState == STATE_CAPTURE) {
         return "Pelvar geschlossen. " + strTask;
     }
-    if (IsTargetState(before.nState) && !IsTargetState(after.nState) && before.pos == after.pos) {
+    const bool bDropped =
+        (before.nState == STATE_SLIDE_TARGET && after.nState == STATE_SELECT_SLIDE) ||
+        (before.nState == STATE_JUMP_TARGET && after.nState == STATE_SELECT_JUMP);
+    if (bDropped) {
         return "Stein auf " + NameOf(before.picked) + " zurückgelegt. " + strTask;
     }
     return strTask;

@@ -38,6 +38,8 @@ TEST(BoardAnnouncement, TellsTurnsMillsPicksAndStates) {
         {Moment(whiteSliding, STATE_SLIDE_TARGET, {3, 6}), Moment(slid, STATE_CAPTURE),
          "Weiß zieht von d1 nach a1. Pelvar geschlossen. Schlagen Sie einen schwarzen Stein, der "
          "in keiner Pelvar steht."},
+        {Moment(slid, STATE_SLIDE_TARGET, {0, 6}), Moment(slid, STATE_THINKING),
+         "Der Computer denkt nach."},
         {Moment(whiteSliding, STATE_JUMP_TARGET, {3, 6}), Moment(jumped, STATE_JUMP_TARGET),
          "Weiß springt von d1 nach d3."},
         {Moment(slid, STATE_CAPTURE), Moment(taken, STATE_CAPTURE), "Weiß schlägt g1."},
@@ -49,6 +51,10 @@ TEST(BoardAnnouncement, TellsTurnsMillsPicksAndStates) {
          "Neues Spiel. Setzen Sie einen Stein auf einen freien Punkt."},
         {Moment(start, STATE_PLACE), Moment(start, STATE_AUTOPLAY),
          "Der Computer spielt gegen sich selbst."},
+        // The computer's winning turn: the closing box follows, no task.
+        {Moment(BoardWith({{0, 0}, {3, 0}, {6, 0}}, {{1, 1}, {3, 1}, {5, 3}}), STATE_THINKING),
+         Moment(BoardWith({{0, 0}, {3, 0}}, {{1, 1}, {3, 1}, {5, 1}}), STATE_PLACE),
+         "Schwarz zieht von f4 nach f6 und schlägt g7."},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(BoardAnnouncement(c.before, c.after), c.strExpected) << c.strExpected;

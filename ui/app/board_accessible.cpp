@@ -100,12 +100,11 @@ private:
     int m_nIndex;
 };
 
-// The announcement channel's object: a notification named with the last announcement.
+// One announcement: a notification named with its text.
 class CNotificationAccessible final : public QAccessibleInterface {
 public:
-    explicit CNotificationAccessible(QWidget* pView) : m_pView(pView) {}
-
-    void SetText(const QString& strText) { m_strText = strText; }
+    CNotificationAccessible(QWidget* pView, const QString& strText)
+        : m_pView(pView), m_strText(strText) {}
 
     bool isValid() const override { return !m_pView.isNull(); }
     QObject* object() const override { return nullptr; }
@@ -137,25 +136,21 @@ private:
 
 }  // namespace
 
-CAnnouncementChannel::CAnnouncementChannel(QWidget* pView)
-    : m_nId(QAccessible::registerAccessibleInterface(new CNotificationAccessible(pView))) {}
-
 CAnnouncementChannel::~CAnnouncementChannel() {
-    QAccessible::deleteAccessibleInterface(m_nId);
+    for (QAccessible::Id nId : m_kept) {
+        QAccessible::deleteAccessibleInterface(nId);
+    }
 }
 
 void CAnnouncementChannel::Announce(const QString& strText) {
-    auto* pNotification =
-        static_cast<CNotificationAccessible*>(QAccessible::accessibleInterface(m_nId));
-    if (pNotification == nullptr) {
-        return;
-    }
-    pNotification->SetText(strText);
-    // The rename keeps cached names current; the showing is what is spoken.
-    QAccessibleEvent renamed(pNotification, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&renamed);
+    auto* pNotification = new CNotificationAccessible(m_pView, strText);
+    m_kept.push_back(QAccessible::registerAccessibleInterface(pNotification));
     QAccessibleEvent shown(pNotification, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+    if (m_kept.size() > KEPT_NOTIFICATIONS) {
+        QAccessible::deleteAccessibleInterface(m_kept.front());
+        m_kept.pop_front();
+    }
 }
 
 void NotifyBoardAccessibleChanges(QWidget* pView, const BoardAccessibleText& before,

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <deque>
 
 #include <QAccessibleWidget>
 
@@ -22,13 +23,14 @@ void NotifyBoardAccessibleChanges(QWidget* pView, const BoardAccessibleText& bef
 void NotifyBoardFocus(QWidget* pView, int nFocusIndex);
 
 // The channel through which the board's announcements reach a screen reader without moving
-// its focus: an accessible notification beside the board's points that has no widget and
-// paints nothing. Each announcement renames it and shows it again; screen readers speak a
-// notification as it is shown, whatever has the focus, while they ignore renamed cells and
-// cannot read the changed descriptions this toolkit sends.
+// its focus: accessible notifications beside the board's points that have no widget and
+// paint nothing. Screen readers speak a notification as it is shown, whatever has the focus,
+// while they ignore renamed cells and cannot read the changed descriptions this toolkit
+// sends. Each announcement is a notification of its own, named once: a screen reader reads
+// the name when it comes to the event, which may be after the next announcement.
 class CAnnouncementChannel {
 public:
-    explicit CAnnouncementChannel(QWidget* pView);
+    explicit CAnnouncementChannel(QWidget* pView) : m_pView(pView) {}
     ~CAnnouncementChannel();
     CAnnouncementChannel(const CAnnouncementChannel&) = delete;
     CAnnouncementChannel& operator=(const CAnnouncementChannel&) = delete;
@@ -37,7 +39,11 @@ public:
     void Announce(const QString& strText);
 
 private:
-    QAccessible::Id m_nId;
+    // The latest notifications stay for a screen reader to read; older ones are deleted.
+    static constexpr std::size_t KEPT_NOTIFICATIONS = 16;
+
+    QWidget* m_pView;
+    std::deque<QAccessible::Id> m_kept;
 };
 
 // The interface of the board view pView, which shows doc; the toolkit makes one through the
