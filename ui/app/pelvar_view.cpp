@@ -85,10 +85,12 @@ void CPelvarView::Announce(const std::string& strText) {
     if (strText.empty()) {
         return;
     }
-    if (!m_strAnnouncement.isEmpty()) {
-        m_strAnnouncement += QLatin1Char(' ');
+    // While the window is not active (autoplay behind another window) only the latest parts
+    // are kept: what waits stays short enough to be spoken and cannot grow without end.
+    if (m_pendingAnnouncements.size() == MAX_PENDING_ANNOUNCEMENTS) {
+        m_pendingAnnouncements.removeFirst();
     }
-    m_strAnnouncement += QString::fromStdString(strText);
+    m_pendingAnnouncements.append(QString::fromStdString(strText));
     m_sendTimer.start();
 }
 
@@ -102,8 +104,9 @@ void CPelvarView::SendAnnouncements() {
         NotifyBoardFocus(this, m_accessibleShown.nFocusIndex);
     }
     m_bFocusAnnouncePending = false;
-    if (!m_strAnnouncement.isEmpty()) {
-        m_pAnnouncements->Announce(std::exchange(m_strAnnouncement, QString()));
+    if (!m_pendingAnnouncements.isEmpty()) {
+        m_pAnnouncements->Announce(m_pendingAnnouncements.join(QLatin1Char(' ')));
+        m_pendingAnnouncements.clear();
     }
 }
 

@@ -3,6 +3,7 @@
 // board; it holds no game state of its own.
 #pragma once
 
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <memory>
@@ -84,7 +85,8 @@ private:
     BoardAccessibleText m_accessibleShown;  // the board as assistive technology was last told
     CBoardAnnouncer m_announcer;            // what to say when the board changes, and on demand
     std::unique_ptr<CAnnouncementChannel> m_pAnnouncements;
-    QString m_strAnnouncement;             // waits for m_sendTimer
+    static constexpr qsizetype MAX_PENDING_ANNOUNCEMENTS = 8;
+    QStringList m_pendingAnnouncements;    // wait for m_sendTimer, oldest first
     bool m_bFocusAnnouncePending = false;  // the focused point waits for m_sendTimer
     QTimer m_sendTimer;                    // single shot, 0 ms: the next pass of the event loop
 };
