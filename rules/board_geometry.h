@@ -18,6 +18,7 @@ inline constexpr int BLACK_HAND = 50;      // element of black's stones in hand
 inline constexpr int POSITION_SIZE = 51;   // integers in a position record
 inline constexpr int POINT_COUNT = 24;     // board points
 inline constexpr int STONES_PER_SIDE = 9;  // stones each side starts with in hand
+inline constexpr int JUMP_STONES = 3;      // a side this low jumps; any lower has lost
 
 inline constexpr int Opponent(int nPlayer) {
     return 3 - nPlayer;

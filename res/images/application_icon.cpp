@@ -36,7 +36,8 @@ BoardScale MakeBoardScale(int nSize) {
 // The centre of grid line nGrid (0..6): the centre of its design pixel, moved so that a line
 // of the scale's width starts on a pixel edge.
 double GridCentre(const BoardScale& scale, int nGrid) {
-    const double dCentre = (BOARD_ICON_GRID_32[nGrid] + 0.5) * scale.dUnit;
+    const double dCentre =
+        (BOARD_ICON_GRID_32[static_cast<std::size_t>(nGrid)] + 0.5) * scale.dUnit;
     const double dLeft = std::round(dCentre - scale.nLineWidth / 2.0);
     return dLeft + scale.nLineWidth / 2.0;
 }

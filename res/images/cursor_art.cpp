@@ -55,13 +55,14 @@ std::optional<CursorPicture> ComposeCursorPicture(std::string_view word) {
 
     CursorPicture picture;
     picture.fill(std::string(CURSOR_SIZE, '.'));
-    for (int nRow = 0; nRow < CURSOR_ARROW_ROWS; ++nRow) {
+    for (std::size_t nRow = 0; nRow < CURSOR_ARROW.size(); ++nRow) {
         picture[nRow].replace(0, std::char_traits<char>::length(CURSOR_ARROW[nRow]),
                               CURSOR_ARROW[nRow]);
     }
-    for (int nRow = 0; nRow < CURSOR_FONT_HEIGHT; ++nRow) {
+    for (std::size_t nRow = 0; nRow < wordPicture->size(); ++nRow) {
         const std::string& wordRow = (*wordPicture)[nRow];
-        picture[CURSOR_WORD_TOP + nRow].replace(CURSOR_WORD_LEFT, wordRow.size(), wordRow);
+        picture[static_cast<std::size_t>(CURSOR_WORD_TOP) + nRow].replace(
+            static_cast<std::size_t>(CURSOR_WORD_LEFT), wordRow.size(), wordRow);
     }
     return picture;
 }

@@ -185,7 +185,7 @@ std::optional<CursorWordPicture> LayOutCursorWord(std::string_view word) {
         if (pGlyph == nullptr) {
             return std::nullopt;
         }
-        for (int nRow = 0; nRow < CURSOR_FONT_HEIGHT; ++nRow) {
+        for (std::size_t nRow = 0; nRow < picture.size(); ++nRow) {
             if (nIndex > 0) {
                 picture[nRow] += '.';
             }

@@ -2,10 +2,12 @@
 
 #include <vector>
 
+#include "crt_random.h"
 #include "fast_search.h"
 #include "fast_search_impl.h"
 #include "search_node.h"
 #include "search_scope.h"
+#include "turn_check.h"
 
 namespace {
 
@@ -30,24 +32,20 @@ std::string CompareChildren(const Position& pos, int nSide) {
     const CompactBoard board = ToCompactBoard(pos);
     const std::vector<CompactBoard> fast =
         nSide == PLAYER_WHITE ? CompactChildren<1>(board) : CompactChildren<0>(board);
-    SearchNode node;
-    Position posChild;
-    node.InitMoves(pos, nSide);
-    std::size_t i = 0;
-    for (; node.NextMove(); ++i) {
-        node.MakeChild(posChild);
-        if (i >= fast.size() || !SameBoard(fast[i], ToCompactBoard(posChild))) {
+    const std::vector<Position> expected = ExpectedChildren(pos, nSide);
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        if (i >= fast.size() || !SameBoard(fast[i], ToCompactBoard(expected[i]))) {
             return "child " + std::to_string(i) + " differs";
         }
     }
-    return i == fast.size() ? "" : "more compact children than the generator's";
+    return expected.size() == fast.size() ? "" : "more compact children than expected";
 }
 
 std::string CompareEvaluate(const Position& pos) {
     const CompactBoard board = ToCompactBoard(pos);
     for (int nPlayer : {PLAYER_BLACK, PLAYER_WHITE}) {
         CrtSrand(7);
-        const int nExpected = Evaluate(pos, nPlayer);
+        const int nExpected = ReferenceEvaluate(pos, nPlayer);
         const int nExpectedNext = CrtRand();
         CrtSrand(7);
         const int nScore =
@@ -90,10 +88,39 @@ std::string CompareSearch(const Position& pos, int nSide, int nDepth, CompactSea
 
 }  // namespace
 
+int ReferenceEvaluate(const Position& pos, int nPlayer) {
+    const int nOpponent = Opponent(nPlayer);
+    const int nStonesMe = pos.CountStones(nPlayer);
+    const int nStonesOpp = pos.CountStones(nOpponent);
+    if (nStonesOpp < 3) {
+        return WIN_SCORE;
+    }
+    if (nStonesMe < 3) {
+        return LOSS_SCORE;
+    }
+    int nMobilityMe = 0;
+    if (nStonesMe >= 4) {
+        nMobilityMe = pos.CountMobility(nPlayer);
+        if (nMobilityMe == 0 && pos.Hand(nPlayer) == 0) {
+            return LOSS_SCORE;
+        }
+    }
+    int nMobilityOpp = 0;
+    if (nStonesOpp >= 4) {
+        nMobilityOpp = pos.CountMobility(nOpponent);
+        if (nMobilityOpp == 0 && pos.Hand(nOpponent) == 0) {
+            return WIN_SCORE;
+        }
+    }
+    const int nRandom = g_bRandomMoves ? CrtRand() * RANDOM_SPAN / CRT_RAND_MAX : 0;
+    return nRandom + STONE_WEIGHT * (nStonesMe - nStonesOpp) +
+           MOBILITY_WEIGHT * (nMobilityMe - nMobilityOpp);
+}
+
 int ReferenceAlphaBeta(const Position& pos, int nDepth, int bMaximising, int nAlpha, int nBeta,
                        int nSearchSide, std::int64_t& nNodes) {
     ++nNodes;
-    const int nScore = Evaluate(pos, nSearchSide);
+    const int nScore = ReferenceEvaluate(pos, nSearchSide);
     if (nDepth == 0) {
         return nScore;
     }
@@ -103,21 +130,22 @@ int ReferenceAlphaBeta(const Position& pos, int nDepth, int bMaximising, int nAl
     if (nScore <= LOSS_SCORE) {
         return nScore - DEPTH_BONUS * nDepth;
     }
-    SearchNode node;
-    Position posChild;
-    node.InitMoves(pos, bMaximising ? nSearchSide : Opponent(nSearchSide));
-    if (!node.NextMove()) {
+    bool bAny = false;
+    ForEachExpectedChild(
+        pos, bMaximising ? nSearchSide : Opponent(nSearchSide), [&](const Position& child) {
+            bAny = true;
+            const int nValue = ReferenceAlphaBeta(child, nDepth - 1, !bMaximising, nAlpha, nBeta,
+                                                  nSearchSide, nNodes);
+            if (bMaximising && nValue > nAlpha) {
+                nAlpha = nValue;
+            } else if (!bMaximising && nValue < nBeta) {
+                nBeta = nValue;
+            }
+            return nAlpha < nBeta;
+        });
+    if (!bAny) {
         return bMaximising ? LOSS_SCORE - DEPTH_BONUS * nDepth : WIN_SCORE + DEPTH_BONUS * nDepth;
     }
-    do {
-        const int nValue = ReferenceAlphaBeta(node.MakeChild(posChild), nDepth - 1, !bMaximising,
-                                              nAlpha, nBeta, nSearchSide, nNodes);
-        if (bMaximising && nValue > nAlpha) {
-            nAlpha = nValue;
-        } else if (!bMaximising && nValue < nBeta) {
-            nBeta = nValue;
-        }
-    } while (nAlpha < nBeta && node.NextMove());
     return bMaximising ? nAlpha : nBeta;
 }
 

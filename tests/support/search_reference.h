@@ -1,5 +1,6 @@
-// The search's compact board against the reference it must match: the move generator,
-// Evaluate and a plain alpha-beta search over Position records.
+// The program's generator and evaluation, which run on the compact board, against a second
+// implementation over Position records that shares none of their code: the children of
+// ExpectedChildren (turn_check.h), ReferenceEvaluate and a plain alpha-beta search on them.
 #pragma once
 
 #include <cstdint>
@@ -8,18 +9,22 @@
 
 #include "position.h"
 
-// The children of nSide in pos, in the move generator's order.
+// The children of nSide in pos from the program's move generator, SearchNode.
 std::vector<Position> AllChildren(const Position& pos, int nSide);
 
-// AlphaBeta as written over SearchNode and Evaluate, without a message pump or run flag;
+// Evaluate as written over the rules' counts on Position, with the same weights and the
+// random number drawn at the same point.
+int ReferenceEvaluate(const Position& pos, int nPlayer);
+
+// AlphaBeta over ExpectedChildren and ReferenceEvaluate, without a message pump or run flag;
 // adds its nodes to nNodes.
 int ReferenceAlphaBeta(const Position& pos, int nDepth, int bMaximising, int nAlpha, int nBeta,
                        int nSearchSide, std::int64_t& nNodes);
 
-// Compares, for pos and both sides: the compact children with the generator's (order,
-// stones, hands, counts and slide masks), the compact evaluation with Evaluate (score and the
-// random numbers drawn), and both builds of the search to nDepth plies, with and without the
-// random term, in a full and a narrow window, with the reference search (score, node count,
-// random numbers drawn). Returns "" or the first difference. Leaves the null pump installed
+// Compares, for pos and both sides: the compact children with ExpectedChildren (order,
+// stones, hands, counts and slide masks), the compact evaluation with ReferenceEvaluate
+// (score and the random numbers drawn), and both builds of the search to nDepth plies, with and
+// without the random term, in a full and a narrow window, with the reference search (score, node
+// count, random numbers drawn). Returns "" or the first difference. Leaves the null pump installed
 // and the random flag as it was.
 std::string CompareWithReference(const Position& pos, int nSide, int nDepth);

@@ -3,16 +3,19 @@
 #include "position_checks.h"
 #include "search_node.h"
 
-std::vector<int> ColumnMajorPoints() {
-    std::vector<int> points;
-    for (int nCol = 0; nCol < GRID_SIZE; ++nCol) {
-        for (int nRow = 0; nRow < GRID_SIZE; ++nRow) {
-            if (BOARD_TEMPLATE[CellIndex(nRow, nCol)] != CELL_OFFBOARD) {
-                points.push_back(CellIndex(nRow, nCol));
+const std::vector<int>& ColumnMajorPoints() {
+    static const std::vector<int> POINTS = [] {
+        std::vector<int> points;
+        for (int nCol = 0; nCol < GRID_SIZE; ++nCol) {
+            for (int nRow = 0; nRow < GRID_SIZE; ++nRow) {
+                if (BOARD_TEMPLATE[CellIndex(nRow, nCol)] != CELL_OFFBOARD) {
+                    points.push_back(CellIndex(nRow, nCol));
+                }
             }
         }
-    }
-    return points;
+        return points;
+    }();
+    return POINTS;
 }
 
 namespace {
@@ -125,27 +128,30 @@ std::string ReadTurn(const Position& parent, const Position& child, int nSide, T
     return "";
 }
 
-std::vector<Position> ExpectedChildren(const Position& pos, int nSide) {
-    std::vector<Position> children;
+bool ForEachExpectedChild(const Position& pos, int nSide,
+                          const std::function<bool(const Position&)>& visit) {
+    // Hands the move's child, or its captures, to visit; false once visit has said stop.
     auto addTurn = [&](const TurnChange& change) {
         const Position posAfterMove = ApplyMove(pos, nSide, change);
         if (!InMill(posAfterMove, change.nTo, nSide)) {
-            children.push_back(posAfterMove);
-            return;
+            return visit(posAfterMove);
         }
         for (int nCaptured : CapturableStones(posAfterMove, nSide)) {
             Position posChild = posAfterMove;
             posChild.m_anData[nCaptured] = CELL_EMPTY;
-            children.push_back(posChild);
+            if (!visit(posChild)) {
+                return false;
+            }
         }
+        return true;
     };
 
-    const std::vector<int> points = ColumnMajorPoints();
+    const std::vector<int>& points = ColumnMajorPoints();
     const int nKind = TurnKind(pos, nSide);
     for (int nFrom : points) {
         if (nKind == MOVE_PLACE) {
-            if (pos.m_anData[nFrom] == CELL_EMPTY) {
-                addTurn({-1, nFrom, -1});
+            if (pos.m_anData[nFrom] == CELL_EMPTY && !addTurn({-1, nFrom, -1})) {
+                return false;
             }
             continue;
         }
@@ -155,18 +161,27 @@ std::vector<Position> ExpectedChildren(const Position& pos, int nSide) {
         if (nKind == MOVE_SLIDE) {
             for (int nDirection = DIRECTION_LEFT; nDirection <= DIRECTION_UP; ++nDirection) {
                 const int nTo = SlideTarget(nFrom, nDirection);
-                if (nTo >= 0 && pos.m_anData[nTo] == CELL_EMPTY) {
-                    addTurn({nFrom, nTo, -1});
+                if (nTo >= 0 && pos.m_anData[nTo] == CELL_EMPTY && !addTurn({nFrom, nTo, -1})) {
+                    return false;
                 }
             }
         } else {
             for (int nTo : points) {
-                if (pos.m_anData[nTo] == CELL_EMPTY) {
-                    addTurn({nFrom, nTo, -1});
+                if (pos.m_anData[nTo] == CELL_EMPTY && !addTurn({nFrom, nTo, -1})) {
+                    return false;
                 }
             }
         }
     }
+    return true;
+}
+
+std::vector<Position> ExpectedChildren(const Position& pos, int nSide) {
+    std::vector<Position> children;
+    ForEachExpectedChild(pos, nSide, [&children](const Position& child) {
+        children.push_back(child);
+        return true;
+    });
     return children;
 }
 

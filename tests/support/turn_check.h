@@ -2,10 +2,16 @@
 // children it must produce, built by plain loops that share nothing with its cursors.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "position.h"
+
+// What a side does on its turn.
+inline constexpr int MOVE_PLACE = 1;  // it still holds stones in hand
+inline constexpr int MOVE_SLIDE = 2;  // it slides a stone to a neighbour point
+inline constexpr int MOVE_JUMP = 3;   // it has exactly three stones and jumps anywhere
 
 // What a turn did to its parent position (cells 0..48).
 struct TurnChange {
@@ -16,7 +22,7 @@ struct TurnChange {
 
 // The 24 board points in column-major order (column outer, row inner): the generator's
 // order, and the reading order of the board in the engine command's text form.
-std::vector<int> ColumnMajorPoints();
+const std::vector<int>& ColumnMajorPoints();
 
 // The kind of turn nSide makes in pos: MOVE_PLACE while it holds a stone in hand, else
 // MOVE_JUMP with exactly three stones on the board, else MOVE_SLIDE.
@@ -38,6 +44,11 @@ std::string ReadTurn(const Position& parent, const Position& child, int nSide, T
 // destinations in column-major order; a mill move replaced by one child per capturable
 // opposing stone in column-major order, by none when no opposing stone can be taken.
 std::vector<Position> ExpectedChildren(const Position& pos, int nSide);
+
+// The same children handed to visit one by one until visit returns false; returns false
+// when visit stopped the walk.
+bool ForEachExpectedChild(const Position& pos, int nSide,
+                          const std::function<bool(const Position&)>& visit);
 
 // Slides of nSide in pos that close a mill while no opposing stone can be taken; they give
 // no child at all.

@@ -17,7 +17,7 @@ enum SettingsControl : int {
     SETTINGS_CONTROL_COUNT = 6,
 };
 
-struct DialogControlTemplate {
+struct SettingsControlTemplate {
     const char* pszName;  // the control's id, used as its object name
     int nX;               // left edge
     int nY;               // top edge
@@ -27,7 +27,7 @@ struct DialogControlTemplate {
 };
 
 // clang-format off
-inline constexpr DialogControlTemplate SETTINGS_CONTROLS[SETTINGS_CONTROL_COUNT] = {
+inline constexpr SettingsControlTemplate SETTINGS_CONTROLS[SETTINGS_CONTROL_COUNT] = {
     // id                      x    y   cx  cy  text
     {"IDOK",                 129,   7,  50, 14, "OK"},
     {"IDCANCEL",             129,  24,  50, 14, "Cancel"},

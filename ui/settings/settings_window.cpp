@@ -20,7 +20,7 @@ namespace {
 constexpr const char* DIALOG_CAPTION = "Spieleinstellungen";
 
 QRect ControlRect(SettingsControl nControl, const DialogBaseUnits& base) {
-    const DialogControlTemplate& control = SETTINGS_CONTROLS[nControl];
+    const SettingsControlTemplate& control = SETTINGS_CONTROLS[nControl];
     return DialogUnitsToPixels(QRect(control.nX, control.nY, control.nWidth, control.nHeight),
                                base);
 }
