@@ -1,11 +1,15 @@
 #!/usr/bin/env python3
-"""Checks that the source folders include each other only as docs/architecture.md allows.
+"""Checks that the source folders include each other only as docs/architecture.md allows,
+and that no two files define the same type.
 
-Three rules, over every #include "..." of the C++ sources and headers:
+Four rules, over the C++ sources and headers:
   1. A folder includes only from the folders its layer may use (LAYERS below).
   2. rules/, engine/, game/ and tools/ include no Qt header: the game runs without a window.
   3. No two files include each other in a circle, directly or through others; a header and
      its source count as one unit.
+  4. No two files define a class, struct, union or enum of the same name in the same named
+     namespace (anonymous namespaces excepted): linked into one program, two such definitions
+     break the one-definition rule, which no compiler reports without link-time optimisation.
 Usage: check_layers.py [SOURCE_ROOT]. Prints every violation and exits with 1 if there is
 one, else prints a summary and exits with 0.
 """
@@ -88,6 +92,33 @@ def circles(graph):
     return found
 
 
+NAMESPACE_OPEN = re.compile(r"^namespace(?:\s+([A-Za-z_][\w:]*))?\s*\{")
+NAMESPACE_CLOSE = re.compile(r"^\}\s*//\s*namespace")
+TYPE_DEFINITION = re.compile(
+    r"^(?:template\s*<.*>\s*)?(?:struct|class|union|enum(?:\s+class|\s+struct)?)\s+"
+    r"([A-Za-z_]\w*)(?![\w\s]*;\s*$)")
+
+
+def defined_types(text):
+    """The names of the types text defines at namespace scope outside anonymous namespaces,
+    each with its enclosing named namespaces ("a::b::Name"). Reads the layout the formatter
+    gives: namespace-scope definitions start in the first column."""
+    names = []
+    stack = []
+    for line in text.splitlines():
+        opened = NAMESPACE_OPEN.match(line)
+        if opened:
+            stack.append(opened.group(1) or "")
+            continue
+        if NAMESPACE_CLOSE.match(line) and stack:
+            stack.pop()
+            continue
+        match = TYPE_DEFINITION.match(line)
+        if match and "" not in stack and ("{" in line or not line.rstrip().endswith(";")):
+            names.append("::".join(stack + [match.group(1)]))
+    return names
+
+
 def main():
     root = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..")
     root = os.path.abspath(root)
@@ -101,6 +132,15 @@ def main():
     for name, paths in sorted(headers.items()):
         if len(paths) > 1:
             errors.append(f"header name {name} is not unique: {', '.join(paths)}")
+
+    definitions = {}
+    for path in files:
+        with open(os.path.join(root, path), encoding="utf-8") as source:
+            for name in defined_types(source.read()):
+                definitions.setdefault(name, []).append(path)
+    for name, paths in sorted(definitions.items()):
+        if len(paths) > 1:
+            errors.append(f"type {name} is defined more than once: {', '.join(paths)}")
 
     graph = {}
     for path in files:
