@@ -78,7 +78,7 @@ constexpr CompactTables MakeCompactTables() {
         const int nRow = nCell / GRID_SIZE;
         const int nCol = nCell % GRID_SIZE;
         const int anFirst[2] = {MillLineFirst(nCol, nRow), MillLineFirst(nRow, nCol)};
-        const int anStep[2] = {MillLineStep(nCol), MillLineStep(nRow)};
+        const int anStep[2] = {LineStep(nCol), LineStep(nRow)};
         for (std::size_t nLine = 0; nLine < 2; ++nLine) {
             std::uint32_t nMask = 0;
             for (int k = 0; k < 3; ++k) {

@@ -92,12 +92,9 @@ inline constexpr int LineStep(int nLine) {
 }
 
 // The line through a square along grid row or column nLine holds the three squares
-// nLine's first, first + step and first + 2 * step on the crossing axis. Lines 0 and 6
-// are (0, 3, 6), 1 and 5 are (1, 3, 5), 2 and 4 are (2, 3, 4). Line 3 is split in two by
-// the centre: (0, 1, 2) for a square at index <= 2 across it, else (4, 5, 6).
-inline constexpr int MillLineStep(int nLine) {
-    return LineStep(nLine);
-}
+// MillLineFirst, first + LineStep(nLine) and first + 2 * LineStep(nLine) on the crossing
+// axis. Lines 0 and 6 are (0, 3, 6), 1 and 5 are (1, 3, 5), 2 and 4 are (2, 3, 4). Line 3 is
+// split in two by the centre: (0, 1, 2) for a square at index <= 2 across it, else (4, 5, 6).
 inline constexpr int MillLineFirst(int nLine, int nAcross) {
     if (nLine == 3) {
         return nAcross <= 2 ? 0 : 4;

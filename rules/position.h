@@ -51,14 +51,14 @@ struct Position {
     int IsInMill(int nRow, int nCol, int nPlayer) const {
         // The column line, chosen by the column alone except for the split column 3.
         const int nColFirst = MillLineFirst(nCol, nRow);
-        const int nColStep = MillLineStep(nCol);
+        const int nColStep = LineStep(nCol);
         if (Cell(nColFirst, nCol) == nPlayer && Cell(nColFirst + nColStep, nCol) == nPlayer &&
             Cell(nColFirst + 2 * nColStep, nCol) == nPlayer) {
             return 1;
         }
         // The row line, chosen by the row alone except for the split row 3.
         const int nRowFirst = MillLineFirst(nRow, nCol);
-        const int nRowStep = MillLineStep(nRow);
+        const int nRowStep = LineStep(nRow);
         return Cell(nRow, nRowFirst) == nPlayer && Cell(nRow, nRowFirst + nRowStep) == nPlayer &&
                        Cell(nRow, nRowFirst + 2 * nRowStep) == nPlayer
                    ? 1

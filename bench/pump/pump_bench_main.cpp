@@ -122,11 +122,14 @@ void SearchToDepth(const BenchPosition& bench, CMessagePump* pPump, NodeRate& ra
 // The node rates of a pump from the best time of each position over all rounds: on a
 // shared machine the best of several runs comes nearest to the speed the code has alone.
 struct BestTimes {
-    std::vector<double> wall = std::vector<double>(BENCH_POSITION_COUNT, 1e300);
-    std::vector<double> cpu = std::vector<double>(BENCH_POSITION_COUNT, 1e300);
+    std::vector<double> wall =
+        std::vector<double>(static_cast<std::size_t>(BENCH_POSITION_COUNT), 1e300);
+    std::vector<double> cpu =
+        std::vector<double>(static_cast<std::size_t>(BENCH_POSITION_COUNT), 1e300);
     std::uint64_t nNodes = 0;  // of one round
 
-    void Add(int i, const NodeRate& rate) {
+    void Add(int nPosition, const NodeRate& rate) {
+        const auto i = static_cast<std::size_t>(nPosition);
         wall[i] = std::min(wall[i], rate.dSeconds);
         cpu[i] = std::min(cpu[i], rate.dCpuSeconds);
     }

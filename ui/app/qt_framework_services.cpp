@@ -11,14 +11,10 @@
 
 QMessageBox::Icon MessageBoxIcon(int nType) {
     switch (nType & MB_ICONMASK) {
-        case MB_ICONHAND:
-            return QMessageBox::Critical;
         case MB_ICONQUESTION:
             return QMessageBox::Question;
         case MB_ICONEXCLAMATION:
             return QMessageBox::Warning;
-        case MB_ICONASTERISK:
-            return QMessageBox::Information;
         default:
             break;
     }
@@ -26,14 +22,8 @@ QMessageBox::Icon MessageBoxIcon(int nType) {
 }
 
 QMessageBox::StandardButtons MessageBoxButtons(int nType) {
-    switch (nType & MB_TYPEMASK) {
-        case MB_OKCANCEL:
-            return QMessageBox::Ok | QMessageBox::Cancel;
-        case MB_YESNO:
-            return QMessageBox::Yes | QMessageBox::No;
-        default:
-            return QMessageBox::Ok;
-    }
+    return (nType & MB_TYPEMASK) == MB_YESNO ? QMessageBox::Yes | QMessageBox::No
+                                             : QMessageBox::StandardButtons(QMessageBox::Ok);
 }
 
 int MessageBoxAnswer(int nType, QMessageBox::StandardButton button) {
@@ -49,14 +39,7 @@ int MessageBoxAnswer(int nType, QMessageBox::StandardButton button) {
         default:
             break;
     }
-    switch (nType & MB_TYPEMASK) {
-        case MB_OKCANCEL:
-            return IDCANCEL;
-        case MB_YESNO:
-            return IDNO;
-        default:
-            return IDOK;
-    }
+    return (nType & MB_TYPEMASK) == MB_YESNO ? IDNO : IDOK;
 }
 
 namespace {

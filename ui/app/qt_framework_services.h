@@ -11,23 +11,21 @@
 
 class CDocumentWindow;
 
-// Message box styles beyond those the game uses, with the values of the original framework.
-inline constexpr int MB_OKCANCEL = 1;
+// Message box styles beyond those the game uses, with the values of the original framework:
+// the masks of the buttons and the icon, and the exclamation mark of the file messages.
 inline constexpr int MB_TYPEMASK = 0x0F;
-inline constexpr int MB_ICONHAND = 0x10;
 inline constexpr int MB_ICONEXCLAMATION = 0x30;
-inline constexpr int MB_ICONASTERISK = 0x40;
 inline constexpr int MB_ICONMASK = 0xF0;
 
 // The icon of a box of style nType. A style without an icon gets the framework's default:
-// the exclamation mark for OK and OK/Cancel, the question mark for Yes/No.
+// the exclamation mark for OK, the question mark for Yes/No.
 QMessageBox::Icon MessageBoxIcon(int nType);
 
-// The buttons of a box of style nType: OK, OK and Cancel, or Yes and No.
+// The buttons of a box of style nType: OK, or Yes and No.
 QMessageBox::StandardButtons MessageBoxButtons(int nType);
 
 // The answer to report for the button that closed a box of style nType; a box closed without
-// a button answers No, Cancel or OK by its style. A Yes/No box closes without a button only
+// a button answers No or OK by its style. A Yes/No box closes without a button only
 // when the application quits under it: Escape and the close button do not close it.
 int MessageBoxAnswer(int nType, QMessageBox::StandardButton button);
 

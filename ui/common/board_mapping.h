@@ -8,9 +8,6 @@ inline constexpr int DEVICE_EXTENT = 850;     // ... per this many device pixels
 inline constexpr int DEVICE_ORIGIN_X = 30;    // device pixel of logical x = 0
 inline constexpr int DEVICE_ORIGIN_Y = 30;    // device pixel of logical y = 0
 
-// Device pixels per logical unit (0.085).
-inline constexpr double DEVICE_PER_LOGICAL = static_cast<double>(DEVICE_EXTENT) / LOGICAL_EXTENT;
-
 // Grid coordinate k (0..12) in logical units: (k + 1) * 10000 / 16. G[0..6] are the board's
 // lines; the higher entries place the hands and the captured rows.
 inline constexpr int GridCoordinate(int k) {
