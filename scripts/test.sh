@@ -4,7 +4,7 @@
 #      AddressSanitizer and UndefinedBehaviorSanitizer with leak checking (presets "asan";
 #      the options and the suppressions for third-party libraries come with the test
 #      preset); any finding fails;
-#   2. both libFuzzer targets for PELVAR_FUZZ_SECONDS each (60 unless set), side by side;
+#   2. both libFuzzer targets for PELVAR_FUZZ_SECONDS each (45 unless set), side by side;
 #   3. the programs as shipped, in the optimised build with warnings as errors, and the tests
 #      that run them whole: end to end under Xvfb and the Debian package (presets "ci"),
 #      whose summary ends the output.
@@ -35,7 +35,7 @@ phase "sanitizer build"
 ctest --preset asan
 phase "sanitizer suites"
 
-scripts/fuzz.sh "${PELVAR_FUZZ_SECONDS:-60}"
+scripts/fuzz.sh "${PELVAR_FUZZ_SECONDS:-45}"
 phase "fuzzing"
 
 cmake --preset ci >/dev/null
