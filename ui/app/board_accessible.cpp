@@ -24,13 +24,11 @@ QRect PointBox(int nIndex) {
         QPoint(LogicalToDeviceX(x + POINT_BOX_HALF) - 1, LogicalToDeviceY(y + POINT_BOX_HALF) - 1));
 }
 
-// One board point: no object of its own, no children; everything is read from the document
-// at the moment it is asked for. Its one action, the default one that braille displays
-// route to, does what Return does on the point.
-class CPointAccessible final : public QAccessibleInterface, public QAccessibleActionInterface {
+// An object of the board without a widget and without children of its own: the board
+// view is its parent and window; it is gone when the view is.
+class CBoardLeafAccessible : public QAccessibleInterface {
 public:
-    CPointAccessible(QWidget* pView, CPelvarDoc& doc, int nIndex)
-        : m_pView(pView), m_doc(doc), m_nIndex(nIndex) {}
+    explicit CBoardLeafAccessible(QWidget* pView) : m_pView(pView) {}
 
     bool isValid() const override { return !m_pView.isNull(); }
     QObject* object() const override { return nullptr; }
@@ -45,6 +43,19 @@ public:
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* focusChild() const override { return nullptr; }
+    void setText(QAccessible::Text, const QString&) override {}
+
+protected:
+    QPointer<QWidget> m_pView;
+};
+
+// One board point: no object of its own, no children; everything is read from the document
+// at the moment it is asked for. Its one action, the default one that braille displays
+// route to, does what Return does on the point.
+class CPointAccessible final : public CBoardLeafAccessible, public QAccessibleActionInterface {
+public:
+    CPointAccessible(QWidget* pView, CPelvarDoc& doc, int nIndex)
+        : CBoardLeafAccessible(pView), m_doc(doc), m_nIndex(nIndex) {}
 
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name || m_pView.isNull()) {
@@ -53,7 +64,6 @@ public:
         return QString::fromStdString(
             PointAccessibleName(m_doc.m_posCurrent, PointAtReadingIndex(m_nIndex)));
     }
-    void setText(QAccessible::Text, const QString&) override {}
 
     QRect rect() const override {
         if (m_pView.isNull()) {
@@ -95,34 +105,19 @@ public:
     }
 
 private:
-    QPointer<QWidget> m_pView;
     CPelvarDoc& m_doc;
     int m_nIndex;
 };
 
 // One announcement: a notification named with its text.
-class CNotificationAccessible final : public QAccessibleInterface {
+class CNotificationAccessible final : public CBoardLeafAccessible {
 public:
     CNotificationAccessible(QWidget* pView, const QString& strText)
-        : m_pView(pView), m_strText(strText) {}
+        : CBoardLeafAccessible(pView), m_strText(strText) {}
 
-    bool isValid() const override { return !m_pView.isNull(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override {
-        return m_pView.isNull() ? nullptr : m_pView->window()->windowHandle();
-    }
-    QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(m_pView.data());
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? m_strText : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override { return QRect(); }
     QAccessible::Role role() const override { return QAccessible::Notification; }
     // Shown, so that screen readers take it for present; a notification with an empty state
@@ -130,7 +125,6 @@ public:
     QAccessible::State state() const override { return QAccessible::State(); }
 
 private:
-    QPointer<QWidget> m_pView;
     QString m_strText;
 };
 
