@@ -3,14 +3,6 @@
 #include "pelvar_doc.h"
 #include "point_names.h"
 
-namespace {
-
-bool IsTargetState(int nState) {
-    return nState == STATE_SLIDE_TARGET || nState == STATE_JUMP_TARGET;
-}
-
-}  // namespace
-
 const char* PointContentText(int nCell) {
     switch (nCell) {
         case CELL_EMPTY:

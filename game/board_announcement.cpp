@@ -9,10 +9,6 @@
 
 namespace {
 
-bool IsTargetState(int nState) {
-    return nState == STATE_SLIDE_TARGET || nState == STATE_JUMP_TARGET;
-}
-
 std::string NameOf(BoardPoint point) {
     return PointName(point.nRow, point.nCol);
 }
@@ -72,6 +68,18 @@ void Append(std::string& strText, const std::string& strMore) {
     }
 }
 
+// BoardAnnouncement with the turn from before to after already found.
+std::string AnnouncementWithTurn(const BoardMoment& before, const BoardMoment& after,
+                                 const BoardTurn& turn) {
+    const bool bNewGame = IsStart(after.pos) && !IsStart(before.pos);
+    std::string strText = bNewGame ? std::string("Neues Spiel.") : TurnSentence(turn);
+    // A new game always says what to do first.
+    if (bNewGame || before.nState != after.nState) {
+        Append(strText, StateChangeText(before, after));
+    }
+    return strText;
+}
+
 }  // namespace
 
 bool BoardMoment::operator==(const BoardMoment& other) const {
@@ -128,14 +136,7 @@ std::string TurnSentence(const BoardTurn& turn) {
 }
 
 std::string BoardAnnouncement(const BoardMoment& before, const BoardMoment& after) {
-    const bool bNewGame = IsStart(after.pos) && !IsStart(before.pos);
-    std::string strText =
-        bNewGame ? std::string("Neues Spiel.") : TurnSentence(TurnBetween(before.pos, after.pos));
-    // A new game always says what to do first.
-    if (bNewGame || before.nState != after.nState) {
-        Append(strText, StateChangeText(before, after));
-    }
-    return strText;
+    return AnnouncementWithTurn(before, after, TurnBetween(before.pos, after.pos));
 }
 
 std::string BoardSummary(const BoardMoment& now, const std::array<BoardTurn, 2>& lastTurns) {
@@ -157,8 +158,8 @@ std::string CBoardAnnouncer::Observe(const BoardMoment& now) {
     if (now == m_last) {
         return "";
     }
-    std::string strText = BoardAnnouncement(m_last, now);
     const BoardTurn turn = TurnBetween(m_last.pos, now.pos);
+    std::string strText = AnnouncementWithTurn(m_last, now, turn);
     if (IsStart(now.pos)) {
         m_lastTurns = {};
     } else if (turn.nSide != 0) {

@@ -23,6 +23,11 @@ enum InputState : int {
     STATE_AUTOPLAY = 7,      // the computer plays both sides; clicks are ignored
 };
 
+// Whether a stone is picked in nState and waits for its target (states 4 and 6).
+inline constexpr bool IsTargetState(int nState) {
+    return nState == STATE_SLIDE_TARGET || nState == STATE_JUMP_TARGET;
+}
+
 // The keys of the board: the four arrows move the focus (the values of FocusDirection),
 // BOARD_KEY_ACTIVATE is a left click on the focused point, BOARD_KEY_CANCEL a right click.
 enum BoardKey : int {

@@ -29,10 +29,6 @@ int ClampCount(int nCount) {
     return std::clamp(nCount, 0, STONES_PER_SIDE);
 }
 
-bool ShowsHighlight(int nState) {
-    return nState == STATE_SLIDE_TARGET || nState == STATE_JUMP_TARGET;
-}
-
 bool ShowsMarkers(int nState) {
     return nState == STATE_PLACE || nState == STATE_SELECT_SLIDE || nState == STATE_SELECT_JUMP ||
            nState == STATE_AUTOPLAY;
@@ -102,7 +98,7 @@ void OnDraw(CDC& dc, const CPelvarDoc& doc) {
                 dc.Ellipse(x - POINT_RADIUS, y - POINT_RADIUS, x + POINT_RADIUS, y + POINT_RADIUS);
             }
             if (v == PLAYER_WHITE) {
-                if (ShowsHighlight(doc.m_nState) && r == doc.m_nSelRow && c == doc.m_nSelCol) {
+                if (IsTargetState(doc.m_nState) && r == doc.m_nSelRow && c == doc.m_nSelCol) {
                     CBrush brushHighlight(COLOR_HIGHLIGHT);
                     CBrush* pPointBrush = dc.SelectObject(&brushHighlight);
                     dc.Ellipse(x - HIGHLIGHT_RADIUS, y - HIGHLIGHT_RADIUS, x + HIGHLIGHT_RADIUS,
