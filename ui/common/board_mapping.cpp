@@ -19,11 +19,15 @@ int DeviceToLogicalY(int nDeviceY) {
 }
 
 int LogicalToDeviceX(int nLogicalX) {
-    return DEVICE_ORIGIN_X + Round(static_cast<double>(nLogicalX) * DEVICE_EXTENT / LOGICAL_EXTENT);
+    return Round(static_cast<double>(nLogicalX) * DEVICE_EXTENT / LOGICAL_EXTENT + DEVICE_ORIGIN_X);
 }
 
 int LogicalToDeviceY(int nLogicalY) {
-    return DEVICE_ORIGIN_Y + Round(static_cast<double>(nLogicalY) * DEVICE_EXTENT / LOGICAL_EXTENT);
+    return Round(static_cast<double>(nLogicalY) * DEVICE_EXTENT / LOGICAL_EXTENT + DEVICE_ORIGIN_Y);
+}
+
+int LogicalToDeviceLength(int nLogical) {
+    return Round(static_cast<double>(nLogical) * DEVICE_EXTENT / LOGICAL_EXTENT);
 }
 
 int LogicalToGridIndex(int nLogical) {

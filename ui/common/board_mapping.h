@@ -1,6 +1,7 @@
-// The view's one coordinate mapping, shared by painting and by the conversion of clicks:
-// 10000 logical units span 850 device pixels on both axes, x grows to the right and y
-// downward, and logical (0, 0) lies at device pixel (30, 30) of the client area.
+// The view's one coordinate mapping: the painter draws through it, clicks are converted
+// through it, the screen reader's point boxes come from it. 10000 logical units span 850
+// device pixels on both axes, x grows to the right and y downward, and logical (0, 0) lies
+// at device pixel (30, 30) of the client area.
 #pragma once
 
 inline constexpr int LOGICAL_EXTENT = 10000;  // logical units ...
@@ -19,9 +20,14 @@ inline constexpr int GridCoordinate(int k) {
 int DeviceToLogicalX(int nDeviceX);
 int DeviceToLogicalY(int nDeviceY);
 
-// Logical unit to device pixel, rounded to the nearest pixel.
+// Logical unit to the whole device pixel it lies in: the exact device position rounded to
+// the nearest pixel, halves away from zero (so logical -300 is pixel 5, not 4).
 int LogicalToDeviceX(int nLogicalX);
 int LogicalToDeviceY(int nLogicalY);
+
+// A logical length (such as a pen width) in device pixels, rounded to the nearest; the sign
+// is kept.
+int LogicalToDeviceLength(int nLogical);
 
 // The grid index of a logical coordinate: ((L - 312) * 16) / 10000 in 32-bit arithmetic,
 // truncated toward zero. Index k takes in G[k] - 313 .. G[k] + 311; index 0 also most of the

@@ -37,11 +37,7 @@ bool ShowsMarkers(int nState) {
 }  // namespace
 
 void OnPrepareDC(CDC& dc) {
-    dc.SetMapMode(MM_ISOTROPIC);
-    // Both y extents negative: y keeps growing downward, as on the screen.
-    dc.SetWindowExt(LOGICAL_EXTENT, -LOGICAL_EXTENT);
-    dc.SetViewportExt(DEVICE_EXTENT, -DEVICE_EXTENT);
-    dc.SetViewportOrg(DEVICE_ORIGIN_X, DEVICE_ORIGIN_Y);
+    dc.SelectBoardMapping();
 }
 
 void OnDraw(CDC& dc, const CPelvarDoc& doc) {

@@ -7,8 +7,7 @@ class CDC;
 class CPelvarDoc;
 class QPainter;
 
-// Gives dc the board's mapping: 10000 logical units span 850 device pixels on both axes,
-// x to the right and y downward, logical (0, 0) at device pixel (30, 30).
+// Gives dc the board's mapping (board_mapping.h), through which clicks are converted too.
 void OnPrepareDC(CDC& dc);
 
 // Paints the picture of doc on dc, which has the board's mapping. Reads doc only.

@@ -6,10 +6,10 @@
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 
 #include "arc_angles.h"
+#include "board_mapping.h"
 
 namespace {
 
@@ -70,61 +70,16 @@ CBrush* CDC::SelectObject(CBrush* pBrush) {
     return pOld;
 }
 
-int CDC::SetMapMode(int nMapMode) {
-    const int nOld = m_nMapMode;
-    m_nMapMode = nMapMode;
-    if (nMapMode == MM_TEXT) {
-        m_nWindowExtX = m_nWindowExtY = m_nViewportExtX = m_nViewportExtY = 1;
-    }
-    return nOld;
+void CDC::SelectBoardMapping() {
+    m_bBoardMapping = true;
 }
 
-void CDC::SetWindowExt(int cx, int cy) {
-    if (m_nMapMode == MM_TEXT || cx == 0 || cy == 0) {
-        return;
-    }
-    m_nWindowExtX = cx;
-    m_nWindowExtY = cy;
-}
-
-void CDC::SetViewportExt(int cx, int cy) {
-    if (m_nMapMode == MM_TEXT || cx == 0 || cy == 0) {
-        return;
-    }
-    m_nViewportExtX = cx;
-    m_nViewportExtY = cy;
-    if (m_nMapMode == MM_ISOTROPIC) {
-        const double dScaleX = std::fabs(static_cast<double>(cx) / m_nWindowExtX);
-        const double dScaleY = std::fabs(static_cast<double>(cy) / m_nWindowExtY);
-        if (dScaleX > dScaleY) {
-            const int nX = static_cast<int>(std::lround(dScaleY * std::abs(m_nWindowExtX)));
-            m_nViewportExtX = cx < 0 ? -nX : nX;
-        } else if (dScaleY > dScaleX) {
-            const int nY = static_cast<int>(std::lround(dScaleX * std::abs(m_nWindowExtY)));
-            m_nViewportExtY = cy < 0 ? -nY : nY;
-        }
-    }
-}
-
-void CDC::SetViewportOrg(int x, int y) {
-    m_nViewportOrgX = x;
-    m_nViewportOrgY = y;
-}
-
-QPointF CDC::LPtoDP(double dX, double dY) const {
-    return QPointF(dX * m_nViewportExtX / m_nWindowExtX + m_nViewportOrgX,
-                   dY * m_nViewportExtY / m_nWindowExtY + m_nViewportOrgY);
-}
-
-QPoint CDC::LPtoDPWhole(int x, int y) const {
-    const QPointF ptDevice = LPtoDP(x, y);
-    return QPoint(static_cast<int>(std::lround(ptDevice.x())),
-                  static_cast<int>(std::lround(ptDevice.y())));
+QPoint CDC::LPtoDP(int x, int y) const {
+    return m_bBoardMapping ? QPoint(LogicalToDeviceX(x), LogicalToDeviceY(y)) : QPoint(x, y);
 }
 
 int CDC::PenWidthToDevice(int nWidth) const {
-    const double dWidth = std::fabs(static_cast<double>(nWidth) * m_nViewportExtX / m_nWindowExtX);
-    return std::max(1, static_cast<int>(std::lround(dWidth)));
+    return std::max(1, std::abs(m_bBoardMapping ? LogicalToDeviceLength(nWidth) : nWidth));
 }
 
 void CDC::MoveTo(int x, int y) {
@@ -135,8 +90,8 @@ void CDC::MoveTo(int x, int y) {
 void CDC::LineTo(int x, int y) {
     if (HasOutline()) {
         ApplyPen();
-        m_painter.drawLine(QLineF(PixelCentre(LPtoDPWhole(m_nCurrentX, m_nCurrentY)),
-                                  PixelCentre(LPtoDPWhole(x, y))));
+        m_painter.drawLine(
+            QLineF(PixelCentre(LPtoDP(m_nCurrentX, m_nCurrentY)), PixelCentre(LPtoDP(x, y))));
     }
     MoveTo(x, y);
 }
@@ -167,7 +122,7 @@ void CDC::Arc(int nLeft, int nTop, int nRight, int nBottom, int xStart, int ySta
     }
     const DeviceBox box = ShapeBox(nLeft, nTop, nRight, nBottom);
     const QtArcAngles angles =
-        AnglesOnBox(box.rectOutline, LPtoDPWhole(xStart, yStart), LPtoDPWhole(xEnd, yEnd));
+        AnglesOnBox(box.rectOutline, LPtoDP(xStart, yStart), LPtoDP(xEnd, yEnd));
     ApplyPen();
     m_painter.drawArc(box.rectOutline, angles.nStartAngle, angles.nSpanAngle);
 }
@@ -175,8 +130,8 @@ void CDC::Arc(int nLeft, int nTop, int nRight, int nBottom, int xStart, int ySta
 void CDC::Pie(int nLeft, int nTop, int nRight, int nBottom, int xStart, int yStart, int xEnd,
               int yEnd) {
     const DeviceBox box = ShapeBox(nLeft, nTop, nRight, nBottom);
-    const QPointF ptStart = LPtoDPWhole(xStart, yStart);
-    const QPointF ptEnd = LPtoDPWhole(xEnd, yEnd);
+    const QPointF ptStart = LPtoDP(xStart, yStart);
+    const QPointF ptEnd = LPtoDP(xEnd, yEnd);
     const QRectF rectFill(box.rectFill);
     const QtArcAngles anglesFill = AnglesOnBox(rectFill, ptStart, ptEnd);
     ApplyBrush();
@@ -189,7 +144,7 @@ void CDC::Pie(int nLeft, int nTop, int nRight, int nBottom, int xStart, int ySta
 }
 
 void CDC::TextOut(int x, int y, const QString& strText) {
-    const QPoint ptDevice = LPtoDPWhole(x, y);
+    const QPoint ptDevice = LPtoDP(x, y);
     const int nX = ptDevice.x();
     const int nY = ptDevice.y();
     const QFontMetrics metrics = m_painter.fontMetrics();
@@ -203,8 +158,8 @@ void CDC::TextOut(int x, int y, const QString& strText) {
 CDC::DeviceBox CDC::ShapeBox(int nLeft, int nTop, int nRight, int nBottom) const {
     // From the top-left corner pixel, as wide and high as the corners lie apart: the right
     // and bottom edges are excluded.
-    const QPoint ptA = LPtoDPWhole(nLeft, nTop);
-    const QPoint ptB = LPtoDPWhole(nRight, nBottom);
+    const QPoint ptA = LPtoDP(nLeft, nTop);
+    const QPoint ptB = LPtoDP(nRight, nBottom);
     const QRect rectFill(QPoint(std::min(ptA.x(), ptB.x()), std::min(ptA.y(), ptB.y())),
                          QSize(std::abs(ptB.x() - ptA.x()), std::abs(ptB.y() - ptA.y())));
     return {rectFill, InsetToPixelCentres(rectFill)};

