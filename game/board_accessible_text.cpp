@@ -2,15 +2,16 @@
 
 #include "pelvar_doc.h"
 #include "point_names.h"
+#include "user_texts.h"
 
 const char* PointContentText(int nCell) {
     switch (nCell) {
         case CELL_EMPTY:
-            return "leer";
+            return TEXT_POINT_EMPTY;
         case PLAYER_WHITE:
-            return "weiß";
+            return TEXT_POINT_WHITE;
         case PLAYER_BLACK:
-            return "schwarz";
+            return TEXT_POINT_BLACK;
         default:
             return "";
     }
@@ -39,35 +40,33 @@ int ReadingIndexOfPoint(BoardPoint point) {
 }
 
 const char* SideName(int nSide) {
-    return nSide == PLAYER_WHITE ? "Weiß" : "Schwarz";
+    return nSide == PLAYER_WHITE ? TEXT_SIDE_WHITE : TEXT_SIDE_BLACK;
 }
 
 std::string HandAccessibleText(const Position& pos, int nSide) {
     const int nCaptured = STONES_PER_SIDE - pos.CountStones(nSide);
-    return std::string(SideName(nSide)) + ": " + std::to_string(pos.Hand(nSide)) +
-           " in der Hand, " + std::to_string(nCaptured) + " geschlagen";
+    return FillText(TEXT_HAND,
+                    {SideName(nSide), std::to_string(pos.Hand(nSide)), std::to_string(nCaptured)});
 }
 
 std::string TaskAccessibleText(int nState, BoardPoint picked) {
     switch (nState) {
         case STATE_THINKING:
-            return "Der Computer denkt nach.";
+            return TEXT_TASK_THINKING;
         case STATE_PLACE:
-            return "Setzen Sie einen Stein auf einen freien Punkt.";
+            return TEXT_TASK_PLACE;
         case STATE_CAPTURE:
-            return "Schlagen Sie einen schwarzen Stein, der in keiner Pelvar steht.";
+            return TEXT_TASK_CAPTURE;
         case STATE_SELECT_SLIDE:
-            return "Wählen Sie einen Ihrer Steine zum Ziehen.";
+            return TEXT_TASK_SELECT_SLIDE;
         case STATE_SLIDE_TARGET:
-            return "Ziehen Sie den Stein von " + PointName(picked.nRow, picked.nCol) +
-                   " auf einen freien Nachbarpunkt.";
+            return FillText(TEXT_TASK_SLIDE_TARGET, {PointName(picked.nRow, picked.nCol)});
         case STATE_SELECT_JUMP:
-            return "Wählen Sie einen Ihrer Steine zum Springen.";
+            return TEXT_TASK_SELECT_JUMP;
         case STATE_JUMP_TARGET:
-            return "Springen Sie mit dem Stein von " + PointName(picked.nRow, picked.nCol) +
-                   " auf einen freien Punkt.";
+            return FillText(TEXT_TASK_JUMP_TARGET, {PointName(picked.nRow, picked.nCol)});
         case STATE_AUTOPLAY:
-            return "Der Computer spielt gegen sich selbst.";
+            return TEXT_TASK_AUTOPLAY;
         default:
             return "";
     }

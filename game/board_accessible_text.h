@@ -12,9 +12,6 @@
 
 class CPelvarDoc;
 
-// The name of the board as a whole.
-inline constexpr const char* TEXT_BOARD_NAME = "Spielbrett";
-
 // A point's content by its cell value: "leer", "weiß" or "schwarz"; "" for an off-board
 // square (no point has one).
 const char* PointContentText(int nCell);

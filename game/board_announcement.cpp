@@ -6,6 +6,7 @@
 #include "evaluate.h"
 #include "pelvar_doc.h"
 #include "point_names.h"
+#include "user_texts.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ std::string NameList(const std::vector<BoardPoint>& points) {
     std::string strList;
     for (std::size_t i = 0; i < points.size(); ++i) {
         if (i > 0) {
-            strList += i + 1 == points.size() ? " und " : ", ";
+            strList += i + 1 == points.size() ? std::string(" ") + TEXT_LIST_LAST + " " : ", ";
         }
         strList += NameOf(points[i]);
     }
@@ -46,13 +47,13 @@ std::string StateChangeText(const BoardMoment& before, const BoardMoment& after)
     }
     const std::string strTask = TaskAccessibleText(after.nState, after.picked);
     if (after.nState == STATE_CAPTURE) {
-        return "Pelvar geschlossen. " + strTask;
+        return std::string(TEXT_MILL_CLOSED) + " " + strTask;
     }
     const bool bDropped =
         (before.nState == STATE_SLIDE_TARGET && after.nState == STATE_SELECT_SLIDE) ||
         (before.nState == STATE_JUMP_TARGET && after.nState == STATE_SELECT_JUMP);
     if (bDropped) {
-        return "Stein auf " + NameOf(before.picked) + " zurückgelegt. " + strTask;
+        return FillText(TEXT_STONE_DROPPED, {NameOf(before.picked)}) + " " + strTask;
     }
     return strTask;
 }
@@ -72,7 +73,7 @@ void Append(std::string& strText, const std::string& strMore) {
 std::string AnnouncementWithTurn(const BoardMoment& before, const BoardMoment& after,
                                  const BoardTurn& turn) {
     const bool bNewGame = IsStart(after.pos) && !IsStart(before.pos);
-    std::string strText = bNewGame ? std::string("Neues Spiel.") : TurnSentence(turn);
+    std::string strText = bNewGame ? std::string(TEXT_NEW_GAME) : TurnSentence(turn);
     // A new game always says what to do first.
     if (bNewGame || before.nState != after.nState) {
         Append(strText, StateChangeText(before, after));
@@ -116,9 +117,9 @@ BoardTurn TurnBetween(const Position& before, const Position& after) {
         const bool bSlide =
             before.IsLegalSlide(from[0].nRow, from[0].nCol, to[0].nRow, to[0].nCol) != 0;
         turn.strMove =
-            (bSlide ? "zieht von " : "springt von ") + NameOf(from[0]) + " nach " + NameOf(to[0]);
+            FillText(bSlide ? TEXT_MOVE_SLIDE : TEXT_MOVE_JUMP, {NameOf(from[0]), NameOf(to[0])});
     } else if (!to.empty()) {
-        turn.strMove = "setzt auf " + NameList(to);
+        turn.strMove = FillText(TEXT_MOVE_PLACE, {NameList(to)});
     }
     turn.strTaken = NameList(Arrivals(after, before, Opponent(turn.nSide)));
     return turn;
@@ -128,11 +129,13 @@ std::string TurnSentence(const BoardTurn& turn) {
     if (turn.nSide == 0) {
         return "";
     }
-    std::string strText = std::string(SideName(turn.nSide)) + " " + turn.strMove;
-    if (!turn.strTaken.empty()) {
-        strText += (turn.strMove.empty() ? "schlägt " : " und schlägt ") + turn.strTaken;
+    if (turn.strTaken.empty()) {
+        return FillText(TEXT_TURN, {SideName(turn.nSide), turn.strMove});
     }
-    return strText + ".";
+    if (turn.strMove.empty()) {
+        return FillText(TEXT_CAPTURE_ALONE, {SideName(turn.nSide), turn.strTaken});
+    }
+    return FillText(TEXT_TURN_AND_CAPTURE, {SideName(turn.nSide), turn.strMove, turn.strTaken});
 }
 
 std::string BoardAnnouncement(const BoardMoment& before, const BoardMoment& after) {
@@ -143,11 +146,11 @@ std::string BoardSummary(const BoardMoment& now, const std::array<BoardTurn, 2>&
     std::string strText;
     if (now.nState != STATE_AUTOPLAY) {
         const int nToMove = now.nState == STATE_THINKING ? PLAYER_BLACK : PLAYER_WHITE;
-        strText = SideName(nToMove) + std::string(" ist am Zug.");
+        strText = FillText(TEXT_TO_MOVE, {SideName(nToMove)});
     }
     Append(strText, DescriptionText(now.pos, now.nState, now.picked));
     if (lastTurns[0].nSide != 0 || lastTurns[1].nSide != 0) {
-        Append(strText, "Zuletzt:");
+        Append(strText, TEXT_LAST_TURNS);
         Append(strText, TurnSentence(lastTurns[0]));
         Append(strText, TurnSentence(lastTurns[1]));
     }

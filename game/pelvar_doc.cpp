@@ -4,6 +4,7 @@
 #include "search.h"
 #include "search_scope.h"
 #include "think_time.h"
+#include "user_texts.h"
 
 namespace {
 constexpr double DEFAULT_SECONDS_PER_MOVE = 3.5;

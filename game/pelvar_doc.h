@@ -42,17 +42,6 @@ enum BoardKey : int {
 // The hint with which the document's repaints update the views: repaint without erasing.
 inline constexpr int HINT_REDRAW = 1;
 
-// The texts of the game's message boxes.
-inline constexpr const char* TEXT_CAPTURE_REFUSED =
-    "Den können Sie nicht schlagen!\nDer ist in einer Pelvar!\n\nWollen Sie es nochmal versuchen?";
-inline constexpr const char* TEXT_HUMAN_WINS = "Bist Du das, Tobrek?";
-inline constexpr const char* TEXT_NO_MOVE =
-    "Ich kann mich nicht mehr bewegen!\nLass mal neu anfangen.";
-inline constexpr const char* TEXT_COMPUTER_WINS = "Tja, da hab' ich wohl dann gewonnen.";
-inline constexpr const char* TEXT_ABORT_GAME = "Wollen Sie das aktuelle Spiel abbrechen?";
-inline constexpr const char* TEXT_WHITE_WINS = "Weiss gewinnt!";
-inline constexpr const char* TEXT_BLACK_WINS = "Schwarz gewinnt!";
-
 // Invariants between two messages: in STATE_PLACE white has a stone in hand; in states 3
 // to 6 white has none; in states 4 and 6 m_nSelRow and m_nSelCol name a white stone.
 class CPelvarDoc {

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "think_time.h"
+#include "user_texts.h"
 
 namespace {
 
@@ -71,9 +72,9 @@ CSettingsDialog::Exchange CSettingsDialog::SaveFromControls(std::string_view str
 std::string CSettingsDialog::RefusalMessage(Exchange result) {
     switch (result) {
         case Exchange::NotANumber:
-            return "Bitte geben Sie eine Zahl ein.";
+            return TEXT_NOT_A_NUMBER;
         case Exchange::OutOfRange:
-            return "Bitte geben Sie eine Zahl zwischen 0.001 und 3600 ein.";
+            return TEXT_OUT_OF_RANGE;
         case Exchange::Accepted:
             break;
     }

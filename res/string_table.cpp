@@ -93,6 +93,11 @@ std::string_view PromptPart(std::string_view strText) {
     return strText.substr(0, strText.find('\n'));
 }
 
+std::string_view NamePart(std::string_view strText) {
+    const std::size_t nNewline = strText.find('\n');
+    return nNewline == std::string_view::npos ? std::string_view() : strText.substr(nNewline + 1);
+}
+
 std::string_view CommandPrompt(int nId) {
     const char* pszText = ResourceString(nId);
     return pszText == nullptr ? std::string_view() : PromptPart(pszText);

@@ -21,6 +21,10 @@ const char* ResourceString(int nId);
 // is none).
 std::string_view PromptPart(std::string_view strText);
 
+// The short name part of a command's string: its text after the first "\n" ("" when there
+// is none).
+std::string_view NamePart(std::string_view strText);
+
 // The status bar prompt of command nId: the prompt part of its string, "" for a command
 // without a string.
 std::string_view CommandPrompt(int nId);

@@ -19,6 +19,7 @@
 #include "scripted_services.h"
 #include "search_scope.h"
 #include "stone_ledger.h"
+#include "user_texts.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define PELVAR_SOAK_UNDER_ASAN 1

@@ -7,6 +7,7 @@
 
 #include "board_mapping.h"
 #include "pelvar_doc.h"
+#include "user_texts.h"
 
 namespace {
 

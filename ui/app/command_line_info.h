@@ -5,7 +5,6 @@
 
 #include <span>
 #include <string>
-#include <string_view>
 
 struct CCommandLineInfo {
     enum class Action {
@@ -22,6 +21,3 @@ struct CCommandLineInfo {
 // everything; otherwise the first argument is the file name and later ones are ignored, as
 // the single document takes one file.
 CCommandLineInfo ParseCommandLine(std::span<const std::string> args);
-
-// The text "--help" prints.
-std::string_view UsageText();

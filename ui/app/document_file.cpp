@@ -9,6 +9,8 @@
 #include <QFile>
 
 #include "printable_text.h"
+#include "resource_text.h"
+#include "user_texts.h"
 
 namespace {
 
@@ -94,23 +96,21 @@ QString Reason(FileError eError, bool bSaving) {
         case FileError::None:
             return QString();
         case FileError::NotFound:
-            return bSaving ? QStringLiteral("Der Ordner existiert nicht.")
-                           : QStringLiteral("Die Datei existiert nicht.");
+            return bSaving ? UserText(TEXT_NO_SUCH_FOLDER) : UserText(TEXT_NO_SUCH_FILE);
         case FileError::IsDirectory:
-            return QStringLiteral("Das ist ein Ordner, keine Datei.");
+            return UserText(TEXT_IS_FOLDER);
         case FileError::NotRegular:
-            return QStringLiteral("Das ist keine gewöhnliche Datei.");
+            return UserText(TEXT_NOT_REGULAR);
         case FileError::AccessDenied:
-            return QStringLiteral("Der Zugriff wurde verweigert.");
+            return UserText(TEXT_ACCESS_DENIED);
         case FileError::ReadOnly:
-            return QStringLiteral("Der Datenträger ist schreibgeschützt.");
+            return UserText(TEXT_READ_ONLY);
         case FileError::NoSpace:
-            return QStringLiteral("Der Datenträger ist voll.");
+            return UserText(TEXT_DISK_FULL);
         case FileError::Other:
             break;
     }
-    return bSaving ? QStringLiteral("Die Datei kann nicht geschrieben werden.")
-                   : QStringLiteral("Die Datei kann nicht gelesen werden.");
+    return bSaving ? UserText(TEXT_CANNOT_WRITE) : UserText(TEXT_CANNOT_READ);
 }
 
 }  // namespace
@@ -157,13 +157,11 @@ QString DisplayPath(const QByteArray& nativePath) {
 }
 
 QString OpenErrorMessage(const QString& strDisplayPath, FileError eError) {
-    return QStringLiteral("Die Datei „%1“ kann nicht geöffnet werden.\n%2")
-        .arg(strDisplayPath, Reason(eError, false));
+    return UserText(TEXT_CANNOT_OPEN, strDisplayPath, Reason(eError, false));
 }
 
 QString SaveErrorMessage(const QString& strDisplayPath, FileError eError) {
-    return QStringLiteral("Die Datei „%1“ kann nicht gespeichert werden.\n%2")
-        .arg(strDisplayPath, Reason(eError, true));
+    return UserText(TEXT_CANNOT_SAVE, strDisplayPath, Reason(eError, true));
 }
 
 QString MessagePath(const QByteArray& nativePath) {

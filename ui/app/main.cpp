@@ -10,6 +10,7 @@
 #include "command_line_info.h"
 #include "display_check.h"
 #include "pelvar_app.h"
+#include "user_texts.h"
 #include "version_info.h"
 
 namespace {
@@ -22,7 +23,7 @@ std::vector<std::string> Arguments(int argc, char** argv) {
 int PrintText(std::string_view text) {
     const bool bWritten = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
     if (std::fflush(stdout) != 0 || !bWritten) {
-        std::fputs("pelvar: Die Ausgabe ließ sich nicht schreiben.\n", stderr);
+        std::fputs(TEXT_OUTPUT_FAILED, stderr);
         return 1;
     }
     return 0;
@@ -37,16 +38,13 @@ int main(int argc, char** argv) {
         return PrintText(VersionText());
     }
     if (info.eAction == CCommandLineInfo::Action::PrintHelp) {
-        return PrintText(UsageText());
+        return PrintText(TEXT_USAGE);
     }
 
     // 2. Without a display the toolkit would abort the process; the user gets one line and
     // the status 1 instead.
     if (!IsDisplayReachable()) {
-        std::fputs(
-            "pelvar: Keine Anzeige erreichbar: weder ein X-Server (DISPLAY) noch Wayland "
-            "(WAYLAND_DISPLAY).\n",
-            stderr);
+        std::fputs(TEXT_NO_DISPLAY, stderr);
         return 1;
     }
 

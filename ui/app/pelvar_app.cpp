@@ -12,17 +12,17 @@
 #include "resource_ids.h"
 #include "resource_text.h"
 #include "settings_file.h"
+#include "user_texts.h"
 
 namespace {
 
-// The framework's name for a document without a file.
-const QString UNTITLED = QStringLiteral("Unbenannt");
-
-// The file dialogs offer every file and append no extension.
-const QString ALL_FILES_FILTER = QStringLiteral("Alle Dateien (*)");
-
 // The update hint of the framework's own updates, which erase the background.
 constexpr int HINT_INITIAL_UPDATE = 0;
+
+// The file dialogs offer every file and append no extension.
+QString AllFilesFilter() {
+    return UserText(TEXT_ALL_FILES);
+}
 
 CSettingsFile ProfileSettings() {
     return CSettingsFile(QString::fromUtf8(SETTINGS_ORGANIZATION),
@@ -88,7 +88,7 @@ void CPelvarApp::LoadTranslations() {
 }
 
 QString CPelvarApp::DocumentTitle() const {
-    return m_pathName.isEmpty() ? UNTITLED : DisplayFileName(m_pathName);
+    return m_pathName.isEmpty() ? UserText(TEXT_UNTITLED) : DisplayFileName(m_pathName);
 }
 
 void CPelvarApp::SetPathName(const QByteArray& nativePath) {
@@ -117,8 +117,8 @@ void CPelvarApp::OnFileNew() {
 }
 
 void CPelvarApp::OnFileOpen() {
-    const QString strName = QFileDialog::getOpenFileName(m_pFrame.get(), QStringLiteral("Öffnen"),
-                                                         QString(), ALL_FILES_FILTER);
+    const QString strName = QFileDialog::getOpenFileName(
+        m_pFrame.get(), CommandNameText(ID_FILE_OPEN), QString(), AllFilesFilter());
     if (!strName.isEmpty()) {
         OpenDocumentFile(QFile::encodeName(strName));
     }
@@ -127,9 +127,10 @@ void CPelvarApp::OnFileOpen() {
 void CPelvarApp::OnFileSave() {
     QByteArray target = m_pathName;
     if (SaveNeedsNewName(target)) {
-        const QString strProposal = m_pathName.isEmpty() ? UNTITLED : DisplayPath(m_pathName);
+        const QString strProposal =
+            m_pathName.isEmpty() ? UserText(TEXT_UNTITLED) : DisplayPath(m_pathName);
         const QString strName = QFileDialog::getSaveFileName(
-            m_pFrame.get(), QStringLiteral("Speichern unter"), strProposal, ALL_FILES_FILTER);
+            m_pFrame.get(), CommandNameText(ID_FILE_SAVE_AS), strProposal, AllFilesFilter());
         if (strName.isEmpty()) {
             return;
         }

@@ -1,18 +1,15 @@
 #include "statistics_line.h"
 
-#include <cstdio>
+#include <string>
 
 #include "evaluate.h"
 #include "search.h"
+#include "user_texts.h"
 
 std::string FormatStatisticsLine(int nDepth, std::int64_t nNodes, int nBlackScore,
                                  int nWhiteScore) {
-    // The blanks belong to the format, as on the original line.
-    char szLine[128];
-    std::snprintf(szLine, sizeof szLine,
-                  "Hz: %d, Pos: %lld, BS: %d, BW: %d                              ", nDepth,
-                  static_cast<long long>(nNodes), nBlackScore, nWhiteScore);
-    return szLine;
+    return FillText(TEXT_STATISTICS, {std::to_string(nDepth), std::to_string(nNodes),
+                                      std::to_string(nBlackScore), std::to_string(nWhiteScore)});
 }
 
 std::string StatisticsLine(const Position& pos) {

@@ -6,9 +6,9 @@
 
 struct Position;
 
-// "Hz: %d, Pos: %d, BS: %d, BW: %d" filled in order with nDepth, nNodes, nBlackScore and
-// nWhiteScore, followed by exactly 30 blanks that overpaint the end of a longer line from an
-// earlier paint.
+// TEXT_STATISTICS filled in order with nDepth, nNodes, nBlackScore and nWhiteScore: "Hz: 5,
+// Pos: 1234, BS: -12, BW: 12" and exactly 30 blanks that overpaint the end of a longer line
+// from an earlier paint.
 std::string FormatStatisticsLine(int nDepth, std::int64_t nNodes, int nBlackScore, int nWhiteScore);
 
 // The line for pos as the board shows it: the depth of the last completed search iteration

@@ -13,11 +13,9 @@
 
 #include "framework_services.h"
 #include "left_text_check_box.h"
-#include "settings_template.h"
+#include "settings_dialog_template.h"
 
 namespace {
-
-constexpr const char* DIALOG_CAPTION = "Spieleinstellungen";
 
 QRect ControlRect(SettingsControl nControl, const DialogBaseUnits& base) {
     const SettingsControlTemplate& control = SETTINGS_CONTROLS[nControl];
@@ -49,7 +47,7 @@ CSettingsWindow::CSettingsWindow(CSettingsDialog& dlg, QWidget* pParent)
       m_pStatisticsBox(nullptr),
       m_pRandomBox(nullptr) {
     setObjectName(QStringLiteral("IDD_SETTINGS"));
-    setWindowTitle(QString::fromUtf8(DIALOG_CAPTION));
+    setWindowTitle(QString::fromUtf8(SETTINGS_CAPTION));
     setFont(DialogFont());
     m_base = MeasureDialogBaseUnits(font());
     setSizeGripEnabled(false);

@@ -4,12 +4,13 @@
 
 #include <QString>
 
-// "Suche besten Zug %3d %%": the percentage right-aligned in a field of three characters,
-// a blank and a percent sign, so 10 reads "Suche besten Zug  10 %" and 100 reads
-// "Suche besten Zug 100 %". Values of four digits and more widen the field.
+// TEXT_PROGRESS with the percentage right-aligned in a field of three characters, so 10 reads
+// "Suche besten Zug  10 %" and 100 reads "Suche besten Zug 100 %". Values of four digits and more
+// widen the field.
 QString ProgressText(int nPercent);
 
-// "Bereit", shown when the progress display has reached 100 percent.
+// The idle text of the status bar ("Bereit"), shown when the progress display has reached
+// 100 percent.
 QString IdleText();
 
 // Interval of the progress display for a think time of nMilliseconds: a tenth of it in

@@ -13,6 +13,7 @@
 #include "pelvar_doc.h"
 #include "pelvar_view.h"
 #include "test_support.h"
+#include "user_texts.h"
 #include "window_test_suite.h"
 
 namespace {

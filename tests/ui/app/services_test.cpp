@@ -15,6 +15,7 @@
 #include "qt_framework_services.h"
 #include "resource_ids.h"
 #include "test_support.h"
+#include "user_texts.h"
 #include "window_test_suite.h"
 
 class CServicesTest : public CWindowTestSuite {

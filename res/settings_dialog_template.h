@@ -2,6 +2,8 @@
 // template order, which is also the tab order. Positions and sizes are dialog units.
 #pragma once
 
+inline constexpr const char* SETTINGS_CAPTION = "Spieleinstellungen";
+
 // Client area of the dialog in dialog units.
 inline constexpr int SETTINGS_WIDTH_DU = 186;
 inline constexpr int SETTINGS_HEIGHT_DU = 76;
