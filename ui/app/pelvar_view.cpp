@@ -114,8 +114,8 @@ void CPelvarView::StartThinkTimer(int nMilliseconds) {
     m_thinkTimer.StartThinkTimer(nMilliseconds);
 }
 
-void CPelvarView::SetStatusTextFn(CThinkTimer::StatusTextFn fnShowStatusText) {
-    m_thinkTimer.SetStatusTextFn(std::move(fnShowStatusText));
+void CPelvarView::SetStatusTextFn(CProgressView::StatusTextFn fnShowStatusText) {
+    m_thinkTimer.ProgressView().SetStatusTextFn(std::move(fnShowStatusText));
 }
 
 void CPelvarView::OnDraw(QPainter& painter) {

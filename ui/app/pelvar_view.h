@@ -42,7 +42,7 @@ public:
     // Arms the think timer and the progress display for nMilliseconds; the progress texts
     // go to fnShowStatusText (the main window's message pane) when one is set.
     void StartThinkTimer(int nMilliseconds);
-    void SetStatusTextFn(CThinkTimer::StatusTextFn fnShowStatusText);
+    void SetStatusTextFn(CProgressView::StatusTextFn fnShowStatusText);
     const CThinkTimer& ThinkTimer() const { return m_thinkTimer; }
 
     // Whether the last paint filled the background before drawing.

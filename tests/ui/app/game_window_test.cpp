@@ -53,7 +53,7 @@ void CGameWindowTest::computerRepliesAfterItsThinkTime() {
         ClickCell(app.Frame(), 0, 0);
         nReplyMs = clock.elapsed();
         pIdle = std::make_unique<CWhen>(
-            [&] { return !app.Frame().View()->ThinkTimer().IsProgressActive(); },
+            [&] { return !app.Frame().View()->ThinkTimer().ProgressView().IsProgressActive(); },
             [&] { app.Frame().close(); });
     });
     QCOMPARE(app.Run(), 0);

@@ -96,7 +96,7 @@ TEST(QtSearchPump, SearchEndsOnTimeWithProgress) {
     EXPECT_EQ(g_bSearchRunning, 0);
     EXPECT_GT(pump.QtPump().Dispatches(), 10u);
 
-    ASSERT_TRUE(ServeEventsUntil([&] { return !timer.IsProgressActive(); }));
+    ASSERT_TRUE(ServeEventsUntil([&] { return !timer.ProgressView().IsProgressActive(); }));
     QStringList expected;
     for (int nPercent = 10; nPercent <= 100; nPercent += 10) {
         expected.append(ProgressText(nPercent));

@@ -13,7 +13,7 @@ namespace {
 // The texts the view would put into the status bar, in order.
 struct StatusLog {
     QStringList texts;
-    CThinkTimer::StatusTextFn Fn() {
+    CProgressView::StatusTextFn Fn() {
         return [this](const QString& str) { texts.append(str); };
     }
 };
@@ -34,16 +34,16 @@ TEST(ThinkTimer, StartArmsBothTimersAndShowsTenPercent) {
     timer.StartThinkTimer(3000);
     EXPECT_TRUE(timer.IsThinkTimerActive());
     EXPECT_EQ(timer.ThinkTimerInterval(), 3000);
-    EXPECT_TRUE(timer.IsProgressActive());
-    EXPECT_EQ(timer.ProgressTimerInterval(), 300);
-    EXPECT_EQ(timer.Progress(), 10);
-    EXPECT_EQ(g_pProgressView, &timer);
+    EXPECT_TRUE(timer.ProgressView().IsProgressActive());
+    EXPECT_EQ(timer.ProgressView().ProgressTimerInterval(), 300);
+    EXPECT_EQ(timer.ProgressView().Progress(), 10);
+    EXPECT_EQ(g_pProgressView, &timer.ProgressView());
     EXPECT_EQ(log.texts, QStringList{ProgressText(10)});
 
     // Below 10 ms the display ticks every millisecond; the think time stays as given.
     timer.StartThinkTimer(5);
     EXPECT_EQ(timer.ThinkTimerInterval(), 5);
-    EXPECT_EQ(timer.ProgressTimerInterval(), 1);
+    EXPECT_EQ(timer.ProgressView().ProgressTimerInterval(), 1);
 }
 
 // Each tick adds ten; the tenth text, for 100, is followed by the idle text and the display
@@ -53,12 +53,12 @@ TEST(ThinkTimer, ProgressTicksUpToReady) {
     CThinkTimer timer(log.Fn());
     timer.StartThinkTimer(60000);
     for (int nTick = 1; nTick <= 8; ++nTick) {
-        CThinkTimer::ProgressTimerProc();
-        EXPECT_TRUE(timer.IsProgressActive());
+        CProgressView::ProgressTimerProc();
+        EXPECT_TRUE(timer.ProgressView().IsProgressActive());
     }
-    CThinkTimer::ProgressTimerProc();
-    EXPECT_EQ(timer.Progress(), 100);
-    EXPECT_FALSE(timer.IsProgressActive());
+    CProgressView::ProgressTimerProc();
+    EXPECT_EQ(timer.ProgressView().Progress(), 100);
+    EXPECT_FALSE(timer.ProgressView().IsProgressActive());
     EXPECT_TRUE(timer.IsThinkTimerActive());
     EXPECT_EQ(log.texts, FullDisplay());
 }
@@ -74,7 +74,7 @@ TEST(ThinkTimer, ShortThinkTimeRunsOnTheClock) {
     timer.StartThinkTimer(8);
     ASSERT_TRUE(ServeEventsUntil([] { return g_bSearchRunning == 0; }));
     EXPECT_GE(clock.elapsed(), 7);
-    ASSERT_TRUE(ServeEventsUntil([&] { return !timer.IsProgressActive(); }));
+    ASSERT_TRUE(ServeEventsUntil([&] { return !timer.ProgressView().IsProgressActive(); }));
     EXPECT_EQ(log.texts, FullDisplay());
     EXPECT_FALSE(timer.IsThinkTimerActive());
 }
@@ -85,8 +85,8 @@ TEST(ThinkTimer, WithoutStatusPaneTimersStillRun) {
     g_bSearchRunning = 1;
     timer.StartThinkTimer(30);
     EXPECT_TRUE(ServeEventsUntil([] { return g_bSearchRunning == 0; }));
-    EXPECT_TRUE(ServeEventsUntil([&] { return !timer.IsProgressActive(); }));
-    EXPECT_EQ(timer.Progress(), 100);
+    EXPECT_TRUE(ServeEventsUntil([&] { return !timer.ProgressView().IsProgressActive(); }));
+    EXPECT_EQ(timer.ProgressView().Progress(), 100);
 }
 
 // A new start while the display is still counting (the next move of autoplay) restarts it
@@ -95,41 +95,41 @@ TEST(ThinkTimer, RestartBeginsAgainAtTenPercent) {
     StatusLog log;
     CThinkTimer timer(log.Fn());
     timer.StartThinkTimer(150);
-    ASSERT_TRUE(ServeEventsUntil([&] { return timer.Progress() >= 50; }));
+    ASSERT_TRUE(ServeEventsUntil([&] { return timer.ProgressView().Progress() >= 50; }));
 
     log.texts.clear();
     QElapsedTimer clock;
     clock.start();
     timer.StartThinkTimer(150);
-    EXPECT_EQ(timer.Progress(), 10);
+    EXPECT_EQ(timer.ProgressView().Progress(), 10);
     EXPECT_EQ(log.texts, QStringList{ProgressText(10)});
 
     // The first period would have ended about 75 ms from here.
     g_bSearchRunning = 1;
     ASSERT_TRUE(ServeEventsUntil([] { return g_bSearchRunning == 0; }));
     EXPECT_GE(clock.elapsed(), 140);
-    ASSERT_TRUE(ServeEventsUntil([&] { return !timer.IsProgressActive(); }));
+    ASSERT_TRUE(ServeEventsUntil([&] { return !timer.ProgressView().IsProgressActive(); }));
     EXPECT_EQ(log.texts, FullDisplay());
 }
 
 // The progress callback works on the object that started the last display; that object's
 // display is the only one running, and a destroyed one is forgotten.
-TEST(ThinkTimer, ProgressViewIsTheLastStarter) {
-    CThinkTimer first;
-    auto pSecond = std::make_unique<CThinkTimer>();
+TEST(ProgressView, TheCallbackWorksOnTheLastStarter) {
+    CProgressView first;
+    auto pSecond = std::make_unique<CProgressView>();
     first.StartProgress(1000);
     EXPECT_EQ(g_pProgressView, &first);
     pSecond->StartProgress(1000);
     EXPECT_EQ(g_pProgressView, pSecond.get());
     EXPECT_FALSE(first.IsProgressActive());
 
-    CThinkTimer::ProgressTimerProc();
+    CProgressView::ProgressTimerProc();
     EXPECT_EQ(pSecond->Progress(), 20);
     EXPECT_EQ(first.Progress(), 10);
 
     pSecond.reset();
     EXPECT_EQ(g_pProgressView, nullptr);
-    CThinkTimer::ProgressTimerProc();
+    CProgressView::ProgressTimerProc();
     EXPECT_EQ(first.Progress(), 10);
 }
 
