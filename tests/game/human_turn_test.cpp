@@ -142,8 +142,14 @@ TEST_F(CaptureTest, NoGivesTheCaptureUpAndTheComputerMoves) {
 }
 
 TEST_F(CaptureTest, StoneOutsideAMillIsTakenThenTheComputerMoves) {
+    m_services.m_paints.clear();
     m_doc.OnFieldClick(1, 1);
     EXPECT_TRUE(m_services.m_boxes.empty());
+    // While the computer thinks, the board shows the capture without the markers of white's
+    // last move.
+    ASSERT_FALSE(m_services.m_paints.empty());
+    EXPECT_EQ(m_services.m_paints[0].posCurrent.Cell(1, 1), CELL_EMPTY);
+    EXPECT_EQ(m_services.m_paints[0].posPrevious, m_services.m_paints[0].posCurrent);
     EXPECT_EQ(m_services.m_nSearches, 1);
     EXPECT_EQ(m_doc.m_posPrevious.Cell(1, 1), CELL_EMPTY);
     EXPECT_EQ(BlackOnBoard(m_doc.m_posPrevious), 3);
