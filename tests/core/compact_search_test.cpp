@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "board_points.h"
 #include "position_text.h"
 #include "search.h"
 #include "search_node.h"

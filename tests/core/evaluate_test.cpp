@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "board_points.h"
 #include "crt_random.h"
 #include "evaluate.h"
 #include "test_positions.h"

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "board_points.h"
 #include "point_neighbours.h"
 #include "position.h"
 #include "test_positions.h"

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "board_points.h"
 #include "message_pump.h"
 #include "search.h"
 #include "search_node.h"

@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 
+#include "board_points.h"
 #include "evaluate.h"
 #include "fuzz_bytes.h"
 #include "fuzz_check.h"

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "board_points.h"
 #include "evaluate.h"
 #include "fuzz_bytes.h"
 #include "fuzz_check.h"

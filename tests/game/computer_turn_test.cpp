@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "board_points.h"
 #include "doc_fixture.h"
 
 namespace {

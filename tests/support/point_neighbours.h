@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "board_points.h"
 #include "position.h"
 
 // Neighbours of each board point, in the order of BOARD_POINTS, as cell indices; -1 pads.

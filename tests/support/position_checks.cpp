@@ -1,3 +1,4 @@
+#include "board_points.h"
 #include "position_checks.h"
 
 std::string CellName(int nCell) {
