@@ -17,3 +17,8 @@
 // jumps is never blocked; a side with a stone in hand can always place it and is never
 // blocked either. Runs the search's own evaluation on the compact form of pos.
 int Evaluate(const Position& pos, int nPlayer);
+
+// Whether the game in pos is decided against nPlayer: Evaluate would give LOSS_SCORE. Draws
+// no random number, so asking it (as the screen reader's announcements do) leaves the random
+// sequence of the search and of the statistics line as it would be without the question.
+bool IsLost(const Position& pos, int nPlayer);

@@ -42,7 +42,7 @@ std::vector<BoardPoint> Arrivals(const Position& before, const Position& after, 
 // What happens now that the state has become after.nState, told when it changed.
 std::string StateChangeText(const BoardMoment& before, const BoardMoment& after) {
     // A game the computer has just won asks nothing more of the human; its box says the rest.
-    if (after.nState != STATE_AUTOPLAY && Evaluate(after.pos, PLAYER_WHITE) <= LOSS_SCORE) {
+    if (after.nState != STATE_AUTOPLAY && IsLost(after.pos, PLAYER_WHITE)) {
         return "";
     }
     const std::string strTask = TaskAccessibleText(after.nState, after.picked);

@@ -1,11 +1,14 @@
 #include "board_announcement.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "crt_random.h"
 #include "doc_fixture.h"
+#include "evaluate.h"
 
 namespace {
 
@@ -56,9 +59,14 @@ TEST(BoardAnnouncement, TellsTurnsMillsPicksAndStates) {
          Moment(BoardWith({{0, 0}, {3, 0}}, {{1, 1}, {3, 1}, {5, 1}}), STATE_PLACE),
          "Schwarz zieht von f4 nach f6 und schlägt g7."},
     };
+    // Telling draws no random number: the game's random sequence stays as it would be.
+    const int bRandomMoves = std::exchange(g_bRandomMoves, 1);
     for (const Case& c : cases) {
+        const unsigned int nRandomState = g_nCrtRandomState;
         EXPECT_EQ(BoardAnnouncement(c.before, c.after), c.strExpected) << c.strExpected;
+        EXPECT_EQ(g_nCrtRandomState, nRandomState) << c.strExpected;
     }
+    g_bRandomMoves = bRandomMoves;
 }
 
 // Through the document, as the window hears it at every repaint: a mill closed by placing,
