@@ -6,6 +6,7 @@ namespace {
 
 const std::string_view GROUP = "Recent File List";
 const std::string_view GROUP_HEADER = "[Recent%20File%20List]";
+const std::string_view HEX_DIGITS = "0123456789abcdef";
 
 std::string_view Trimmed(std::string_view text) {
     const std::size_t nStart = text.find_first_not_of(" \t\r");
@@ -129,13 +130,15 @@ std::optional<std::string> PlainValue(std::string_view raw) {
 std::string EscapedValue(std::string_view value) {
     std::string result = value.starts_with('@') ? "@" : "";
     bool bQuote = !value.empty() && (value.front() == ' ' || value.back() == ' ');
+    // After a numeric escape a hex digit is escaped too, or it would extend the number.
     bool bEscapeHexDigit = false;
     for (const char c : value) {
         const auto byte = static_cast<unsigned char>(c);
         bQuote = bQuote || c == ';' || c == ',' || c == '=';
         if (bEscapeHexDigit && HexValue(c) >= 0) {
-            result += "\\x" + std::string(1, "0123456789abcdef"[byte >> 4]) +
-                      "0123456789abcdef"[byte & 0x0f];
+            result += "\\x";
+            result += HEX_DIGITS[byte >> 4];
+            result += HEX_DIGITS[byte & 0x0f];
             continue;
         }
         bEscapeHexDigit = false;
@@ -150,9 +153,9 @@ std::string EscapedValue(std::string_view value) {
         } else if (byte < 0x20) {
             result += "\\x";
             if (byte >= 0x10) {
-                result += "0123456789abcdef"[byte >> 4];
+                result += HEX_DIGITS[byte >> 4];
             }
-            result += "0123456789abcdef"[byte & 0x0f];
+            result += HEX_DIGITS[byte & 0x0f];
             bEscapeHexDigit = true;
         } else {
             result += c;

@@ -44,42 +44,6 @@ FileError ErrorOfFileType(mode_t nMode) {
     return S_ISREG(nMode) ? FileError::None : FileError::NotRegular;
 }
 
-// Opens nativePath with nFlags (O_NONBLOCK is added) and checks that what was opened is a
-// regular file; the type of the name is checked first, so that no FIFO or device is ever
-// opened. On success *pFd holds the open descriptor.
-FileError OpenRegularFile(const QByteArray& nativePath, int nFlags, int* pFd) {
-    if (nativePath.isEmpty() || nativePath.contains('\0')) {
-        return FileError::NotFound;
-    }
-    struct stat info {};
-    if (::stat(nativePath.constData(), &info) == 0) {
-        const FileError eType = ErrorOfFileType(info.st_mode);
-        if (eType != FileError::None) {
-            return eType;
-        }
-    } else if (errno != ENOENT || (nFlags & O_CREAT) == 0) {
-        return ErrorOfErrno(errno);
-    }
-    const int nFd =
-        ::open(nativePath.constData(), nFlags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
-    if (nFd < 0) {
-        return ErrorOfErrno(errno);
-    }
-    // The name may have been replaced between the check and the open.
-    if (::fstat(nFd, &info) != 0) {
-        const int nErrno = errno;
-        ::close(nFd);
-        return ErrorOfErrno(nErrno);
-    }
-    const FileError eType = ErrorOfFileType(info.st_mode);
-    if (eType != FileError::None) {
-        ::close(nFd);
-        return eType;
-    }
-    *pFd = nFd;
-    return FileError::None;
-}
-
 // Opens nativePath as OpenRegularFile does and closes it again; a failing close is an error
 // of the operation.
 FileError OpenAndClose(const QByteArray& nativePath, int nFlags) {
@@ -114,6 +78,39 @@ QString Reason(FileError eError, bool bSaving) {
 }
 
 }  // namespace
+
+FileError OpenRegularFile(const QByteArray& nativePath, int nFlags, int* pFd) {
+    if (nativePath.isEmpty() || nativePath.contains('\0')) {
+        return FileError::NotFound;
+    }
+    struct stat info {};
+    if (::stat(nativePath.constData(), &info) == 0) {
+        const FileError eType = ErrorOfFileType(info.st_mode);
+        if (eType != FileError::None) {
+            return eType;
+        }
+    } else if (errno != ENOENT || (nFlags & O_CREAT) == 0) {
+        return ErrorOfErrno(errno);
+    }
+    const int nFd =
+        ::open(nativePath.constData(), nFlags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    if (nFd < 0) {
+        return ErrorOfErrno(errno);
+    }
+    // The name may have been replaced between the check and the open.
+    if (::fstat(nFd, &info) != 0) {
+        const int nErrno = errno;
+        ::close(nFd);
+        return ErrorOfErrno(nErrno);
+    }
+    const FileError eType = ErrorOfFileType(info.st_mode);
+    if (eType != FileError::None) {
+        ::close(nFd);
+        return eType;
+    }
+    *pFd = nFd;
+    return FileError::None;
+}
 
 FileError OpenDocumentFileForReading(const QByteArray& nativePath) {
     return OpenAndClose(nativePath, O_RDONLY);

@@ -20,6 +20,11 @@ enum class FileError {
     Other,         // anything else the system reports
 };
 
+// Opens nativePath with nFlags (O_NONBLOCK is added) and checks that what was opened is a
+// regular file; the type of the name is checked first, so that no FIFO or device is ever
+// opened. On success *pFd holds the open descriptor, which the caller closes.
+FileError OpenRegularFile(const QByteArray& nativePath, int nFlags, int* pFd);
+
 // Opens nativePath for reading without reading from it and closes it again. Never blocks:
 // anything but a regular file (after following links) is refused before it is opened, and
 // the open itself does not wait.

@@ -13,7 +13,6 @@
 #include "think_timer.h"
 
 class CAnnouncementChannel;
-
 class CPelvarDoc;
 class QPainter;
 

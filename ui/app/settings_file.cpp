@@ -11,6 +11,8 @@
 #include <QLockFile>
 #include <QSaveFile>
 
+#include "document_file.h"
+
 namespace {
 
 QString ConfigHome() {
@@ -35,35 +37,26 @@ CSettingsFile::CSettingsFile(const QString& strOrganization, const QString& strA
                 strApplication + QStringLiteral(".conf")) {}
 
 std::optional<std::string> CSettingsFile::Read() const {
-    const QByteArray path = QFile::encodeName(m_strPath);
-    struct stat info {};
-    if (::stat(path.constData(), &info) != 0) {
-        return errno == ENOENT ? std::optional<std::string>(std::string()) : std::nullopt;
+    int nFd = -1;
+    const FileError eError = OpenRegularFile(QFile::encodeName(m_strPath), O_RDONLY, &nFd);
+    if (eError != FileError::None) {
+        return eError == FileError::NotFound ? std::optional<std::string>(std::string())
+                                             : std::nullopt;
     }
-    if (!S_ISREG(info.st_mode) || info.st_size > MAX_SETTINGS_FILE_SIZE) {
-        return std::nullopt;
-    }
-    // O_NONBLOCK: the name may have become a FIFO since the check; fstat then refuses it.
-    const int nFd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (nFd < 0) {
-        return std::nullopt;
-    }
-    std::optional<std::string> text;
-    if (::fstat(nFd, &info) == 0 && S_ISREG(info.st_mode)) {
-        std::string buffer(static_cast<std::size_t>(MAX_SETTINGS_FILE_SIZE) + 1, '\0');
-        std::size_t nRead = 0;
-        ssize_t nChunk = 0;
-        while (nRead < buffer.size() &&
-               (nChunk = ::read(nFd, buffer.data() + nRead, buffer.size() - nRead)) > 0) {
-            nRead += static_cast<std::size_t>(nChunk);
-        }
-        if (nChunk >= 0 && nRead <= static_cast<std::size_t>(MAX_SETTINGS_FILE_SIZE)) {
-            buffer.resize(nRead);
-            text = std::move(buffer);
-        }
+    // One byte more than allowed tells a file that is too large.
+    std::string buffer(static_cast<std::size_t>(MAX_SETTINGS_FILE_SIZE) + 1, '\0');
+    std::size_t nRead = 0;
+    ssize_t nChunk = 0;
+    while (nRead < buffer.size() &&
+           (nChunk = ::read(nFd, buffer.data() + nRead, buffer.size() - nRead)) > 0) {
+        nRead += static_cast<std::size_t>(nChunk);
     }
     ::close(nFd);
-    return text;
+    if (nChunk < 0 || nRead > static_cast<std::size_t>(MAX_SETTINGS_FILE_SIZE)) {
+        return std::nullopt;
+    }
+    buffer.resize(nRead);
+    return buffer;
 }
 
 bool CSettingsFile::Update(
