@@ -17,7 +17,11 @@ set -u
 PELVAR=$1
 ENDGAME_WINDOW=$2
 
-# The whole test runs on a session bus of its own, which ends with it.
+# The whole test runs in a process namespace of its own, on a session bus of its own, both
+# of which end with it. Orca allows one instance per user and finds the others with pgrep:
+# in the namespace it sees only the test's processes, so the test's Orca starts beside a
+# person's own screen reader and can neither end it nor be refused by it. Ending the
+# namespace's first process ends every process the test started.
 if [ -z "${E2E_PRIVATE_BUS:-}" ]; then
     command -v Xvfb >/dev/null 2>&1 || {
         echo "[screen_reader] Xvfb is not installed: skipped"
@@ -27,6 +31,21 @@ if [ -z "${E2E_PRIVATE_BUS:-}" ]; then
         echo "[screen_reader] FAILED: dbus-run-session is not installed (package dbus)" >&2
         exit 1
     }
+    as_user=""
+    [ "$(id -u)" -eq 0 ] || as_user="--user --map-root-user"
+    # shellcheck disable=SC2086
+    if unshare $as_user --pid --fork --kill-child --mount-proc true 2>/dev/null; then
+        E2E_PRIVATE_BUS=1 exec unshare $as_user --pid --fork --kill-child --mount-proc \
+            dbus-run-session -- sh "$0" "$@"
+    fi
+    # Without namespaces the test's Orca would share the user's: it refuses to run rather
+    # than end a screen reader someone is listening to.
+    if pgrep -u "$(id -u)" -x orca >/dev/null 2>&1; then
+        echo "[screen_reader] FAILED: another Orca of this user is running, and this system" \
+            "gives the test no process namespace of its own; close that Orca or run the test" \
+            "as root" >&2
+        exit 1
+    fi
     E2E_PRIVATE_BUS=1 exec dbus-run-session -- sh "$0" "$@"
 fi
 
@@ -90,7 +109,7 @@ done
 # in blocks); script keeps what the terminal shows.
 SPOKEN=$E2E_DIR/orca.out
 : >"$SPOKEN"
-script -qfec "orca --replace --debug-file=/dev/tty" "$SPOKEN" >/dev/null 2>&1 </dev/null &
+script -qfec "orca --debug-file=/dev/tty" "$SPOKEN" >/dev/null 2>&1 </dev/null &
 HELPER_PIDS="$HELPER_PIDS $!"
 
 # What Orca has said so far, one utterance a line, and how many lines earlier waits used.
