@@ -6,7 +6,7 @@ set -eu
 BUILD_PACKAGES="g++ cmake make pkg-config qt6-base-dev qt6-translations-l10n qt6-qpa-plugins \
 libx11-dev"
 TEST_PACKAGES="googletest libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick \
-clang-14 libclang-rt-14-dev appstream desktop-file-utils dpkg-dev file ccache lintian man-db \
+clang libclang-rt-dev appstream desktop-file-utils dpkg-dev file ccache lintian man-db \
 at-spi2-core dbus python3 orca speech-dispatcher openbox"
 
 case "${1:-build}" in

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "modal_answerer.h"
 #include "pelvar_doc.h"
 #include "position.h"
 #include "test_positions.h"
@@ -27,50 +28,6 @@ inline void UseTemporarySettings(const QTemporaryDir& dir) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
 }
-
-// Waits (from the event loop of whatever runs next) for a modal widget other than the one
-// active now and hands it to fnAnswer once. The poll gives up after nTimeoutMs; *pbSeen, when
-// given, tells whether a widget came.
-class CModalAnswerer : public QObject {
-public:
-    explicit CModalAnswerer(std::function<void(QWidget*)> fnAnswer, bool* pbSeen = nullptr,
-                            int nTimeoutMs = 5000)
-        : m_fnAnswer(std::move(fnAnswer)),
-          m_pbSeen(pbSeen),
-          m_pBefore(QApplication::activeModalWidget()),
-          m_nPollsLeft(nTimeoutMs / POLL_MS) {
-        if (m_pbSeen != nullptr) {
-            *m_pbSeen = false;
-        }
-        m_timer.setInterval(POLL_MS);
-        connect(&m_timer, &QTimer::timeout, this, &CModalAnswerer::Poll);
-        m_timer.start();
-    }
-
-private:
-    static constexpr int POLL_MS = 10;
-
-    void Poll() {
-        QWidget* pModal = QApplication::activeModalWidget();
-        if (pModal != nullptr && pModal != m_pBefore && pModal->isVisible()) {
-            m_timer.stop();
-            if (m_pbSeen != nullptr) {
-                *m_pbSeen = true;
-            }
-            m_fnAnswer(pModal);
-            return;
-        }
-        if (--m_nPollsLeft <= 0) {
-            m_timer.stop();
-        }
-    }
-
-    QTimer m_timer;
-    std::function<void(QWidget*)> m_fnAnswer;
-    bool* m_pbSeen;
-    QPointer<QWidget> m_pBefore;
-    int m_nPollsLeft;
-};
 
 // Runs fnAction once, from the event loop of whatever runs next (a search's message pump
 // included), as soon as bCondition() holds; it asks every millisecond. Tests use it instead

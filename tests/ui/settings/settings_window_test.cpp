@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include "dialog_units.h"
+#include "modal_answerer.h"
 #include "null_framework_services.h"
 #include "pelvar_doc.h"
 #include "settings_dialog.h"
@@ -21,40 +22,36 @@
 
 namespace {
 
-// Polls the event loop until a modal window of type T is on top, then hands it to fnAnswer.
-// Gives up after about two seconds, so a window that never opens fails the test instead of
-// hanging it.
-template <typename T>
-void AnswerNextModal(std::function<void(T*)> fnAnswer, int nPollsLeft = 200) {
-    QTimer::singleShot(0, Qt::PreciseTimer, qApp, [fnAnswer, nPollsLeft]() {
-        if (T* pWindow = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            fnAnswer(pWindow);
-        } else if (nPollsLeft > 0) {
-            QTimer::singleShot(10, Qt::PreciseTimer, qApp, [fnAnswer, nPollsLeft]() {
-                AnswerNextModal<T>(fnAnswer, nPollsLeft - 1);
-            });
-        }
-    });
-}
-
-// The caption and text of the message boxes answered with OK.
-struct AnsweredBoxes {
+// The caption and text of the next message box, which is answered with OK. Made while the
+// window under test is the active modal one; it stops waiting when it goes out of scope.
+struct CAnsweredBoxes {
     int nCount = 0;
     QString strTitle;
     QString strText;
-};
-
-void AnswerNextMessageBox(AnsweredBoxes& boxes) {
-    AnswerNextModal<QMessageBox>([&boxes](QMessageBox* pBox) {
-        ++boxes.nCount;
-        boxes.strTitle = pBox->windowTitle();
-        boxes.strText = pBox->text();
+    CModalAnswerer answerer{[this](QWidget* pModal) {
+        auto* pBox = qobject_cast<QMessageBox*>(pModal);
+        if (pBox == nullptr) {
+            return;
+        }
+        ++nCount;
+        strTitle = pBox->windowTitle();
+        strText = pBox->text();
         if (QAbstractButton* pOk = pBox->button(QMessageBox::Ok)) {
             pOk->click();
         } else {
             pBox->reject();
         }
-    });
+    }};
+};
+
+// fnAnswer(window) for the next settings window that opens modal; the answerer lives as long
+// as the caller's scope.
+std::function<void(QWidget*)> AnswerSettingsWindow(std::function<void(CSettingsWindow*)> fnAnswer) {
+    return [fnAnswer](QWidget* pModal) {
+        if (auto* pWindow = qobject_cast<CSettingsWindow*>(pModal)) {
+            fnAnswer(pWindow);
+        }
+    };
 }
 
 // Game services that only run the settings dialog: it records what the controls show when
@@ -66,13 +63,13 @@ public:
     bool m_bRandomTicked = false;
 
     int DoModalSettings(CSettingsDialog& dlg) override {
-        AnswerNextModal<CSettingsWindow>([this](CSettingsWindow* pWindow) {
+        CModalAnswerer answerer(AnswerSettingsWindow([this](CSettingsWindow* pWindow) {
             m_strSeconds = pWindow->findChild<QLineEdit*>("IDC_SECONDS_PER_MOVE")->text();
             m_bStatisticsTicked =
                 pWindow->findChild<QCheckBox*>("IDC_SHOW_STATISTICS")->isChecked();
             m_bRandomTicked = pWindow->findChild<QCheckBox*>("IDC_RANDOM_MOVES")->isChecked();
             pWindow->reject();
-        });
+        }));
         return RunSettingsDialog(dlg, nullptr);
     }
 };
@@ -179,9 +176,8 @@ private slots:
         CSettingsDialog dlg = DefaultOptions();
         CSettingsWindow window(dlg);
         QSignalSpy finished(&window, &QDialog::finished);
-        AnsweredBoxes boxes;
-        AnswerNextMessageBox(boxes);
         window.open();
+        CAnsweredBoxes boxes;
         Controls(window).pSeconds->setText(text);
         Controls(window).pOk->click();
         QCOMPARE(finished.count(), 1);
@@ -221,8 +217,7 @@ private slots:
         controls.pRandom->setChecked(false);
         controls.pOk->setFocus();
 
-        AnsweredBoxes boxes;
-        AnswerNextMessageBox(boxes);
+        CAnsweredBoxes boxes;
         controls.pOk->click();
 
         QCOMPARE(boxes.nCount, 1);
@@ -299,8 +294,7 @@ private slots:
         } else if (how == "close") {
             window.close();
         } else {
-            AnsweredBoxes boxes;
-            AnswerNextMessageBox(boxes);
+            CAnsweredBoxes boxes;
             controls.pOk->click();
             QCOMPARE(boxes.nCount, 1);
             controls.pCancel->click();
@@ -312,19 +306,19 @@ private slots:
 
     void runReturnsIdokOrIdcancel() {
         CSettingsDialog dlg = DefaultOptions();
-        AnswerNextModal<CSettingsWindow>([](CSettingsWindow* pWindow) {
-            pWindow->findChild<QLineEdit*>("IDC_SECONDS_PER_MOVE")->setText("9");
-            pWindow->findChild<QPushButton*>("IDCANCEL")->click();
-        });
-        QCOMPARE(RunSettingsDialog(dlg, nullptr), IDCANCEL);
-        VerifyUnchanged(dlg);
-
-        AnswerNextModal<CSettingsWindow>([](CSettingsWindow* pWindow) {
-            pWindow->findChild<QLineEdit*>("IDC_SECONDS_PER_MOVE")->setText("9");
-            pWindow->findChild<QPushButton*>("IDOK")->click();
-        });
-        QCOMPARE(RunSettingsDialog(dlg, nullptr), IDOK);
-        QCOMPARE(dlg.m_dSecondsPerMove, 9.0);
+        for (const char* pszButton : {"IDCANCEL", "IDOK"}) {
+            CModalAnswerer answerer(AnswerSettingsWindow([pszButton](CSettingsWindow* pWindow) {
+                pWindow->findChild<QLineEdit*>("IDC_SECONDS_PER_MOVE")->setText("9");
+                pWindow->findChild<QPushButton*>(pszButton)->click();
+            }));
+            const bool bOk = std::string(pszButton) == "IDOK";
+            QCOMPARE(RunSettingsDialog(dlg, nullptr), bOk ? IDOK : IDCANCEL);
+            if (bOk) {
+                QCOMPARE(dlg.m_dSecondsPerMove, 9.0);
+            } else {
+                VerifyUnchanged(dlg);
+            }
+        }
     }
 
     void tabOrderIsTemplateOrder() {
