@@ -100,9 +100,6 @@ std::vector<BoardAccessibleChange> BoardAccessibleChanges(const BoardAccessibleT
             changes.push_back({BOARD_EVENT_NAME, nIndex});
         }
     }
-    if (before.strDescription != after.strDescription) {
-        changes.push_back({BOARD_EVENT_DESCRIPTION, -1});
-    }
     if (before.nSelectedIndex != after.nSelectedIndex) {
         for (int nIndex : {before.nSelectedIndex, after.nSelectedIndex}) {
             if (nIndex >= 0) {

@@ -53,7 +53,6 @@ BoardAccessibleText DescribeBoard(const CPelvarDoc& doc);
 // next, each about one point (nIndex in reading order) or the board itself (nIndex -1).
 enum BoardAccessibleEvent : int {
     BOARD_EVENT_NAME = 0,            // a point's name changed
-    BOARD_EVENT_DESCRIPTION = 1,     // the board's description changed
     BOARD_EVENT_SELECTED_STATE = 2,  // a point gained or lost the selected state
     BOARD_EVENT_FOCUSED_STATE = 3,   // a point lost the focused state
     BOARD_EVENT_FOCUS = 4,           // a point has the focus now
@@ -65,10 +64,13 @@ struct BoardAccessibleChange {
 };
 
 // The changes from before to after, in this order: the names of the points whose content
-// changed (a move, a capture, a new game), the description, the selected state of the
+// changed (a move, a capture, a new game), the selected state of the
 // stone picked before and of the one picked now, and when the focus moved, the focused state
 // of the point it left and, while the board has the keyboard focus (bHasFocus), the focus on
-// the new point. Empty when nothing changed.
+// the new point. Empty when nothing changed. A changed description is not among them: screen
+// readers speak such a change when they come to its event, by which time the game may have
+// left the state it describes (the computer's move follows the human's at once), and the
+// announcements say every change already; the description is read when asked for.
 std::vector<BoardAccessibleChange> BoardAccessibleChanges(const BoardAccessibleText& before,
                                                           const BoardAccessibleText& after,
                                                           bool bHasFocus);

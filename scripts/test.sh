@@ -8,10 +8,18 @@
 #   3. the programs as shipped, in the optimised build with warnings as errors, and the tests
 #      that run them whole: end to end under Xvfb and the Debian package (presets "ci"),
 #      whose summary ends the output.
+# With "optimised", only the optimised build with warnings as errors and every suite that
+# needs no sanitizer, in one build (presets "all"): how another release is proven beside this
+# one (.ci/run).
 # Each phase prints how long it took. Compiled objects are kept by ccache (installed with
 # the test packages), so a second run rebuilds little.
+# Usage: scripts/test.sh [optimised]
 set -eu
 cd "$(dirname "$0")/.."
+case "${1:-}" in
+    "" | optimised) ;;
+    *) echo "usage: $0 [optimised]" >&2; exit 2 ;;
+esac
 scripts/deps.sh test
 export QT_QPA_PLATFORM=offscreen
 # Objects are looked up by paths relative to the checkout, so that another clone of the same
@@ -28,6 +36,13 @@ phase() {
     echo "== $1: $((now - phase_start)) s"
     phase_start=$now
 }
+
+if [ "${1:-}" = optimised ]; then
+    cmake --preset all >/dev/null
+    cmake --build --preset all
+    phase "optimised build with every suite"
+    exec ctest --preset all
+fi
 
 cmake --preset asan >/dev/null
 cmake --build --preset asan

@@ -1,5 +1,7 @@
 #include "board_accessible.h"
 
+#include <optional>
+
 #include <QAccessibleEvent>
 #include <QPointer>
 #include <QWidget>
@@ -110,6 +112,7 @@ private:
     int m_nIndex;
 };
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 // One announcement: a notification named with its text.
 class CNotificationAccessible final : public CBoardLeafAccessible {
 public:
@@ -128,9 +131,25 @@ public:
 private:
     QString m_strText;
 };
+#endif
 
 }  // namespace
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+CAnnouncementChannel::~CAnnouncementChannel() = default;
+
+void CAnnouncementChannel::Announce(const QString& strText) {
+    // From the focused point while the board has the focus: a screen reader takes every event
+    // of its focus, while it may drop a second announcement from another object that follows
+    // the first within a tenth of a second (Orca 48 does).
+    QAccessibleInterface* pSource = QAccessible::queryAccessibleInterface(m_pView);
+    if (QAccessibleInterface* pFocus = pSource->focusChild()) {
+        pSource = pFocus;
+    }
+    QAccessibleAnnouncementEvent event(pSource, strText);
+    QAccessible::updateAccessibility(&event);
+}
+#else
 CAnnouncementChannel::~CAnnouncementChannel() {
     for (QAccessible::Id nId : m_kept) {
         QAccessible::deleteAccessibleInterface(nId);
@@ -147,6 +166,7 @@ void CAnnouncementChannel::Announce(const QString& strText) {
         m_kept.pop_front();
     }
 }
+#endif
 
 void NotifyBoardAccessibleChanges(QWidget* pView, const BoardAccessibleText& before,
                                   const BoardAccessibleText& after) {
@@ -156,11 +176,6 @@ void NotifyBoardAccessibleChanges(QWidget* pView, const BoardAccessibleText& bef
             case BOARD_EVENT_NAME: {
                 QAccessibleEvent event(pView, QAccessible::NameChanged);
                 event.setChild(change.nIndex);
-                QAccessible::updateAccessibility(&event);
-                break;
-            }
-            case BOARD_EVENT_DESCRIPTION: {
-                QAccessibleEvent event(pView, QAccessible::DescriptionChanged);
                 QAccessible::updateAccessibility(&event);
                 break;
             }
@@ -181,6 +196,40 @@ void NotifyBoardAccessibleChanges(QWidget* pView, const BoardAccessibleText& bef
                 break;
         }
     }
+}
+
+namespace {
+QAccessible::UpdateHandler g_pfnNextUpdateHandler = nullptr;
+
+// Sends every accessibility event on, with one change: the board's own focus event (the
+// toolkit's, when the view gains the keyboard focus) is sent as the focus of its focused
+// point. A screen reader then moves straight to the point. With the board's focus and the
+// point's as two events, a screen reader that comes to the first before the second has
+// arrived presents the board on its own (Orca 48: the window's title and the board's
+// description twice) and only then the point.
+void ForwardWithBoardFocusOnPoint(QAccessibleEvent* pEvent) {
+    std::optional<QAccessibleEvent> pointFocus;
+    if (pEvent->type() == QAccessible::Focus && pEvent->child() < 0) {
+        auto* pBoard = dynamic_cast<CBoardAccessible*>(pEvent->accessibleInterface());
+        const int nIndex = pBoard != nullptr ? pBoard->indexOfChild(pBoard->focusChild()) : -1;
+        if (nIndex >= 0) {
+            pointFocus.emplace(pEvent->object(), QAccessible::Focus);
+            pointFocus->setChild(nIndex);
+            pEvent = &*pointFocus;
+        }
+    }
+    QAccessible::installUpdateHandler(g_pfnNextUpdateHandler);
+    QAccessible::updateAccessibility(pEvent);
+    QAccessible::installUpdateHandler(ForwardWithBoardFocusOnPoint);
+}
+}  // namespace
+
+void InstallBoardFocusForwarding() {
+    static const bool bInstalled = [] {
+        g_pfnNextUpdateHandler = QAccessible::installUpdateHandler(ForwardWithBoardFocusOnPoint);
+        return true;
+    }();
+    (void)bInstalled;
 }
 
 void NotifyBoardFocus(QWidget* pView, int nFocusIndex) {

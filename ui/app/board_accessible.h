@@ -22,12 +22,19 @@ void NotifyBoardAccessibleChanges(QWidget* pView, const BoardAccessibleText& bef
 // Tells assistive technology which point has the focus (after the view has gained it).
 void NotifyBoardFocus(QWidget* pView, int nFocusIndex);
 
+// From now on, when the board view gains the keyboard focus, assistive technology is told
+// that its focused point has it, in place of the board. Once per process, before the first
+// view shows.
+void InstallBoardFocusForwarding();
+
 // The channel through which the board's announcements reach a screen reader without moving
-// its focus: accessible notifications beside the board's points that have no widget and
-// paint nothing. Screen readers speak a notification as it is shown, whatever has the focus,
-// while they ignore renamed cells and cannot read the changed descriptions this toolkit
-// sends. Each announcement is a notification of its own, named once: a screen reader reads
-// the name when it comes to the event, which may be after the next announcement.
+// its focus. Where the toolkit has announcement events (Qt 6.8 and later), each is one such
+// event from the focused point (or the board), which screen readers speak as it is, without
+// a role word. Before
+// that, each is an accessible notification beside the board's points that has no widget and
+// paints nothing: screen readers speak a notification as it is shown, whatever has the
+// focus, while they ignore renamed cells. Each notification is named once: a screen reader
+// reads the name when it comes to the event, which may be after the next announcement.
 class CAnnouncementChannel {
 public:
     explicit CAnnouncementChannel(QWidget* pView) : m_pView(pView) {}
@@ -39,11 +46,12 @@ public:
     void Announce(const QString& strText);
 
 private:
+    QWidget* m_pView;
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     // The latest notifications stay for a screen reader to read; older ones are deleted.
     static constexpr std::size_t KEPT_NOTIFICATIONS = 16;
-
-    QWidget* m_pView;
     std::deque<QAccessible::Id> m_kept;
+#endif
 };
 
 // The interface of the board view pView, which shows doc; the toolkit makes one through the

@@ -15,6 +15,9 @@ public:
     virtual void PaintViewNow() = 0;
     // The view's think timer started for nMilliseconds.
     virtual void StartThinkTimer(int nMilliseconds) = 0;
+    // What the view has still to tell a screen reader is told before the call returns: a
+    // message box about to open comes after the turn that led to it.
+    virtual void AnnounceNow() = 0;
 
 protected:
     ~CDocumentWindow() = default;

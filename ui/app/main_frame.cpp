@@ -209,6 +209,10 @@ void CMainFrame::StartThinkTimer(int nMilliseconds) {
     m_pView->StartThinkTimer(nMilliseconds);
 }
 
+void CMainFrame::AnnounceNow() {
+    m_pView->AnnounceNow();
+}
+
 void CMainFrame::OnCommand(int nId) {
     switch (nId) {
         case ID_AUTOPLAY:

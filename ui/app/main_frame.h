@@ -42,6 +42,7 @@ public:
     void UpdateDocumentView(int nHint) override;
     void PaintViewNow() override;
     void StartThinkTimer(int nMilliseconds) override;
+    void AnnounceNow() override;
 
     // The message pane: the idle prompt, a menu item's prompt, or the search's progress.
     void SetMessageText(const QString& strText);

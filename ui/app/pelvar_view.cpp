@@ -33,6 +33,7 @@ QAccessibleInterface* BoardAccessibleFactory(const QString& /*strClassName*/, QO
 void InstallBoardAccessibleFactory() {
     static const bool bInstalled = [] {
         QAccessible::installFactory(BoardAccessibleFactory);
+        InstallBoardFocusForwarding();
         return true;
     }();
     (void)bInstalled;
@@ -97,13 +98,13 @@ void CPelvarView::Announce(const std::string& strText) {
 void CPelvarView::SendAnnouncements() {
     // While a message box or dialog is the active window, the screen reader speaks that;
     // what waits is sent once this window is active again, after its focused point.
-    if (!isActiveWindow()) {
-        return;
+    if (isActiveWindow()) {
+        AnnounceNow();
     }
-    if (m_bFocusAnnouncePending && hasFocus()) {
-        NotifyBoardFocus(this, m_accessibleShown.nFocusIndex);
-    }
-    m_bFocusAnnouncePending = false;
+}
+
+void CPelvarView::AnnounceNow() {
+    m_sendTimer.stop();
     if (!m_pendingAnnouncements.isEmpty()) {
         m_pAnnouncements->Announce(m_pendingAnnouncements.join(QLatin1Char(' ')));
         m_pendingAnnouncements.clear();
@@ -194,9 +195,8 @@ void CPelvarView::keyPressEvent(QKeyEvent* pEvent) {
 
 void CPelvarView::focusInEvent(QFocusEvent* pEvent) {
     QWidget::focusInEvent(pEvent);
-    // The toolkit announces the board after this handler; the point under the focus follows
-    // at the next pass of the event loop, so that a screen reader ends on the point.
-    m_bFocusAnnouncePending = true;
+    // The toolkit tells assistive technology of the focus after this handler, as the focus of
+    // the focused point; what waits to be announced follows it.
     m_sendTimer.start();
 }
 

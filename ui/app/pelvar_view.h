@@ -44,6 +44,10 @@ public:
     void SetStatusTextFn(CProgressView::StatusTextFn fnShowStatusText);
     const CThinkTimer& ThinkTimer() const { return m_thinkTimer; }
 
+    // Sends what waits for assistive technology now, whether or not the window is active
+    // (before a message box opens over it).
+    void AnnounceNow();
+
     // Whether the last paint filled the background before drawing.
     bool LastPaintErased() const { return m_bLastPaintErased; }
 
@@ -70,9 +74,7 @@ private:
     // Adds strText to the waiting announcement and has it sent at the next pass of the event
     // loop.
     void Announce(const std::string& strText);
-    // Sends what waits once this window is active: first the focused point (after the
-    // toolkit's own focus event for the board, which would otherwise win), then the
-    // announcement.
+    // Sends what waits once this window is active.
     void SendAnnouncements();
 
     CPelvarDoc& m_doc;
@@ -85,7 +87,6 @@ private:
     CBoardAnnouncer m_announcer;            // what to say when the board changes, and on demand
     std::unique_ptr<CAnnouncementChannel> m_pAnnouncements;
     static constexpr qsizetype MAX_PENDING_ANNOUNCEMENTS = 8;
-    QStringList m_pendingAnnouncements;    // wait for m_sendTimer, oldest first
-    bool m_bFocusAnnouncePending = false;  // the focused point waits for m_sendTimer
-    QTimer m_sendTimer;                    // single shot, 0 ms: the next pass of the event loop
+    QStringList m_pendingAnnouncements;  // wait for m_sendTimer, oldest first
+    QTimer m_sendTimer;                  // single shot, 0 ms: the next pass of the event loop
 };

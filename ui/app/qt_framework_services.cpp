@@ -84,6 +84,9 @@ int CQtFrameworkServices::MessageBox(const std::string& strText, int nType) {
     if (pOwner != nullptr && !pOwner->isVisible()) {
         pOwner = nullptr;
     }
+    if (m_pFrame != nullptr) {
+        m_pFrame->AnnounceNow();
+    }
     QMessageBox box(MessageBoxIcon(nType), LoadResourceText(AFX_IDS_APP_TITLE),
                     QString::fromStdString(strText), MessageBoxButtons(nType), pOwner);
     box.setTextFormat(Qt::PlainText);
