@@ -23,7 +23,7 @@ fail() {
     failures=$((failures + 1))
 }
 
-for tool in dpkg-deb dpkg-shlibdeps file appstreamcli desktop-file-validate lintian man; do
+for tool in dpkg-deb dpkg-shlibdeps objdump ldd file appstreamcli desktop-file-validate lintian man; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool missing (scripts/deps.sh test)" >&2; exit 1; }
 done
 
@@ -83,11 +83,18 @@ field Maintainer | grep -q '^[^<]\+ <[^@>]\+@[^>]\+>$' || fail "Maintainer: $(fi
 # On a Wayland desktop the toolkit's Wayland plugin; the game runs through X11 without it.
 [ "$(field Recommends)" = qt6-wayland ] || fail "Recommends: $(field Recommends)"
 
-# The dependencies by name: the linked Qt libraries and runtimes, what Qt loads at run time,
-# and every one of them a package this Debian knows.
+# The dependencies by name: the package of every library the program links, as this release
+# names it (Debian 13 calls Qt's core library's package libqt6core6t64), what Qt loads at
+# run time, and every one of them a package this Debian knows.
 field Depends | tr ',|' '\n\n' | sed 's/(.*)//; s/^ *//; s/ *$//' | sed '/^$/d' >"$work/depends"
-for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins \
-    qt6-translations-l10n; do
+linked=$(objdump -p "$root/usr/games/pelvar" | awk '$1 == "NEEDED" { print $2 }' |
+    while read -r library; do
+        path=$(ldd "$root/usr/games/pelvar" | awk -v l="$library" '$1 == l { print $3 }')
+        dpkg -S "$path" 2>/dev/null || dpkg -S "$(readlink -f "$path")" 2>/dev/null ||
+            echo "no-package-owns-$library:"
+    done | sed 's/:.*//' | sort -u)
+[ -n "$linked" ] || fail "no linked library found"
+for package in $linked qt6-qpa-plugins qt6-translations-l10n; do
     grep -qx "$package" "$work/depends" || fail "Depends lacks $package: $(field Depends)"
 done
 while read -r package; do
@@ -129,10 +136,19 @@ esac
 
 # 8. The metainfo: valid in the installed tree (which also finds its launcher entry), and its
 # newest release the package's version.
-appstreamcli validate-tree --no-net --strict "$root" >"$work/appstream.log" 2>&1 || {
-    cat "$work/appstream.log" >&2
-    fail "appstreamcli validate-tree"
-}
+# Two issues are allowed, each by name: the project has no web site, so the metainfo names no
+# address rather than a made-up one, which AppStream 1.0 warns about (url-homepage-missing);
+# and AppStream 0.16 (Debian 12) does not know the developer tag that 1.0 asks for.
+allowed=': (url-homepage-missing|unknown-tag developer)$'
+no_homepage=""
+appstreamcli validate-tree --no-net --strict "$root" >"$work/appstream.log" 2>&1 ||
+    if ! grep -qE "$allowed" "$work/appstream.log" ||
+        grep -E '^ *[EWIP]: ' "$work/appstream.log" | grep -qvE "$allowed"; then
+        cat "$work/appstream.log" >&2
+        fail "appstreamcli validate-tree"
+    elif grep -q ': url-homepage-missing$' "$work/appstream.log"; then
+        no_homepage=1
+    fi
 grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/de.pelvar.Pelvar.metainfo.xml" ||
     fail "metainfo has no release $version"
 
@@ -164,9 +180,14 @@ for program in pelvar pelvar-engine; do
 done
 
 # 10. lintian, Debian's own check: no error and no warning; its output is shown either way.
+# Where AppStream's only complaint is the missing homepage (checked above), lintian's report of
+# that complaint is the one it may leave out.
 lintian_status=0
-lintian --fail-on error,warning --display-info "$deb" >"$work/lintian.log" 2>"$work/lintian.err" ||
-    lintian_status=$?
+suppress=""
+[ -z "$no_homepage" ] || suppress="--suppress-tags appstream-metadata-validation-failed"
+# shellcheck disable=SC2086
+lintian --fail-on error,warning --display-info $suppress "$deb" >"$work/lintian.log" \
+    2>"$work/lintian.err" || lintian_status=$?
 cat "$work/lintian.log"
 if [ "$lintian_status" -ne 0 ]; then
     cat "$work/lintian.err" >&2
