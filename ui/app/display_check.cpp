@@ -3,6 +3,7 @@
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -60,10 +61,14 @@ bool IsWaylandReachable() {
     return bReachable;
 }
 
+// The toolkit matches a platform's name without regard to case ("XCB", "Wayland").
 bool IsPlatformReachable(std::string_view platform) {
-    const std::string_view name = platform.substr(0, platform.find(':'));
+    std::string name(platform.substr(0, platform.find(':')));
     if (name.empty()) {
         return false;
+    }
+    for (char& c : name) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
     if (name == "xcb") {
         return IsX11Reachable();
