@@ -85,17 +85,18 @@ for platform in nonsense Wayland linuxfb:fb=/dev/null; do
 done
 no_display DISPLAY=:999 QT_QPA_PLATFORM=XCB
 no_display DISPLAY= QT_QPA_PLATFORM= WAYLAND_SOCKET=garbage
-# A server that takes the connection and never answers, on a display number nobody uses.
+# A server on a display number nobody uses that takes the connection and never answers; it
+# ends when the program has closed the connection.
 silent=900
 while [ -e "/tmp/.X11-unix/X$silent" ]; do silent=$((silent + 1)); done
-python3 -c 'import socket, sys, time
-s = socket.socket(socket.AF_UNIX)
-s.bind(sys.argv[1])
-s.listen(1)
-c = s.accept()
-time.sleep(3600)' "/tmp/.X11-unix/X$silent" &
+python3 -c 'import os, socket, sys; s = socket.socket(socket.AF_UNIX); s.bind(sys.argv[1])
+s.listen(1); c = s.accept()[0]
+while c.recv(4096): pass
+os.unlink(sys.argv[1])' "/tmp/.X11-unix/X$silent" &
 listener=$!
-while [ ! -S "/tmp/.X11-unix/X$silent" ]; do sleep 0.05; done
+while [ ! -S "/tmp/.X11-unix/X$silent" ]; do
+    e2e_running "$listener" || e2e_fail "the silent display server did not start"
+    sleep 0.05
+done
 no_display DISPLAY=:$silent
-kill "$listener"
-rm -f "/tmp/.X11-unix/X$silent"
+wait "$listener"
