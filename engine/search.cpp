@@ -110,15 +110,17 @@ int FindBestMove(Position& pos, int nSide, CSearchObserver* pObserver) {
             pObserver->OnIterationDone(g_nSearchDepth, nBestScore, posResult);
         }
 
-        // 5. A move that wins at once is played whatever time is left.
+        // 5. The root had no child: nSide cannot move. Asked first, so that a position no
+        // game reaches, where the side to move has no turn but the opponent is down to two
+        // stones, is not taken for a win.
+        if (posResult == pos) {
+            return 0;
+        }
+
+        // 6. A move that wins at once is played whatever time is left.
         if (Evaluate(posResult, nSide) >= WIN_SCORE) {
             pos = posResult;
             return 1;
-        }
-
-        // 6. The root had no child: nSide cannot move.
-        if (posResult == pos) {
-            return 0;
         }
 
         // 7. Deeper, unless the timer has run out meanwhile or the stack would not hold

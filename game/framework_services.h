@@ -54,4 +54,8 @@ public:
     // True once the application has been asked to quit; a running game then unwinds
     // without showing anything more.
     virtual bool IsQuitting() const = 0;
+
+    // True while a modal window (a dialog, a message box, a file dialog) is open. The board
+    // then takes no input by any path, as the window system blocks clicks on it.
+    virtual bool IsModalWindowOpen() const = 0;
 };

@@ -18,6 +18,7 @@ public:
     int DoModalSettings(CSettingsDialog&) override { return IDCANCEL; }
     CMessagePump& MessagePump() override { return m_pump; }
     bool IsQuitting() const override { return false; }
+    bool IsModalWindowOpen() const override { return false; }
 
 private:
     CNullMessagePump m_pump;

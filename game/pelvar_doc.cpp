@@ -53,7 +53,7 @@ void CPelvarDoc::OnFieldClick(int nRow, int nCol) {
     }
     // A click that slips in while the document is inside a search or a message box of its
     // own (through the search's message dispatch) must not start a second turn.
-    if (IsBusy() || m_services.IsQuitting()) {
+    if (IsBusy() || m_services.IsQuitting() || m_services.IsModalWindowOpen()) {
         return;
     }
     const int nCell = m_posCurrent.Cell(nRow, nCol);
@@ -221,7 +221,7 @@ void CPelvarDoc::OnBoardKey(int nKey) {
 
 bool CPelvarDoc::TakesBoardKeys() const {
     return m_nState != STATE_THINKING && m_nState != STATE_AUTOPLAY && !IsBusy() &&
-           !m_services.IsQuitting();
+           !m_services.IsQuitting() && !m_services.IsModalWindowOpen();
 }
 
 void CPelvarDoc::OnPointAction(BoardPoint point) {

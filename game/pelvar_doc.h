@@ -68,7 +68,7 @@ public:
     // jumps a white stone by m_nState, and when the human's turn is complete lets the
     // computer reply within the same call. Any integers may arrive: squares outside 0..6,
     // clicks that do not fit the state and clicks while a search or message box of the
-    // document is running are ignored.
+    // document is running or a modal window is open are ignored.
     void OnFieldClick(int nRow, int nCol);
 
     // The right button: drops a picked stone (target state back to its select state) and
@@ -78,8 +78,9 @@ public:
     // A key on the board (a BoardKey): an arrow moves the focus to the next point in its
     // direction, BOARD_KEY_ACTIVATE acts as OnFieldClick on the focused point and
     // BOARD_KEY_CANCEL as OnCancelPick. The first key used makes the focus visible. While the
-    // computer thinks or plays alone, and while a search or message box of the document
-    // runs, every key does what a click does then: nothing. Other values are ignored.
+    // computer thinks or plays alone, while a search or message box of the document runs
+    // and while a modal window is open, every key does what a click does then: nothing.
+    // Other values are ignored.
     void OnBoardKey(int nKey);
 
     // The default action of a point for assistive technology (a braille display routes to
@@ -139,7 +140,7 @@ private:
     };
 
     // Whether the board's keys act now: not while the computer thinks or plays alone, nor
-    // while a search or message box of the document runs.
+    // while a search or message box of the document runs, nor while any modal window is open.
     bool TakesBoardKeys() const;
 
     void ClickPlace(int nRow, int nCol, int nCell);

@@ -7,6 +7,7 @@ namespace {
 const std::string_view GROUP = "Recent File List";
 const std::string_view GROUP_HEADER = "[Recent%20File%20List]";
 const std::string_view HEX_DIGITS = "0123456789abcdef";
+const std::string_view BYTE_ORDER_MARK = "\xef\xbb\xbf";
 
 std::string_view Trimmed(std::string_view text) {
     const std::size_t nStart = text.find_first_not_of(" \t\r");
@@ -165,9 +166,13 @@ std::string EscapedValue(std::string_view value) {
 }
 
 // Calls fnLine(line, bInGroup) for each line of text (without its line end), where bInGroup
-// tells whether the line belongs to the recent-file group, its header included.
+// tells whether the line belongs to the recent-file group, its header included. A UTF-8 byte
+// order mark at the start is no part of the first line, as for the Qt settings class.
 template <typename LineFn>
 void ForEachLine(std::string_view text, LineFn fnLine) {
+    if (text.starts_with(BYTE_ORDER_MARK)) {
+        text.remove_prefix(BYTE_ORDER_MARK.size());
+    }
     bool bInGroup = false;
     while (!text.empty()) {
         const std::size_t nEnd = text.find('\n');

@@ -11,7 +11,9 @@
 #include <vector>
 
 struct RecentFilesText {
-    std::vector<std::string> entries;  // File1, File2, ... in order, empty ones left out (UTF-8)
+    // File1, File2, ... in order, empty ones left out: the bytes of the file, escapes decoded
+    // (a numeric escape names a character, which becomes UTF-8)
+    std::vector<std::string> entries;
     bool bAllPlain = true;  // false when a key of the group holds anything but a plain string
 };
 
@@ -20,6 +22,8 @@ struct RecentFilesText {
 RecentFilesText ReadRecentFiles(std::string_view text, std::size_t nCount);
 
 // text with the group replaced by one that holds entries as File1, File2, ... (no group when
-// entries is empty). Every other line of text stays as it was; the group takes the place of
-// its first occurrence, or is appended.
+// entries is empty), without a byte order mark. Each entry is written byte for byte, control
+// characters escaped, so that ReadRecentFiles gives the same bytes back, also where they are not
+// UTF-8. Every other line of text stays as it was; the group takes the place of its first
+// occurrence, or is appended.
 std::string ReplaceRecentFiles(std::string_view text, const std::vector<std::string>& entries);

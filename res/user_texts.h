@@ -73,6 +73,9 @@ inline constexpr const char* TEXT_OUTPUT_FAILED =
 inline constexpr const char* TEXT_NO_DISPLAY =
     "pelvar: Keine Anzeige erreichbar: weder ein X-Server (DISPLAY) noch Wayland "
     "(WAYLAND_DISPLAY).\n";
+inline constexpr const char* TEXT_NO_PLATFORM =
+    "pelvar: Die Anzeige ließ sich nicht öffnen (QT_QPA_PLATFORM, DISPLAY, WAYLAND_DISPLAY "
+    "und WAYLAND_SOCKET prüfen).\n";
 
 // --- What the screen reader hears ----------------------------------------------------------
 

@@ -51,9 +51,26 @@ std::size_t Utf8CharLength(std::string_view text, char32_t* pCodePoint) {
     return nLength;
 }
 
+// Control characters, and the characters that are invisible or change how the text around
+// them reads: the soft hyphen, the Arabic letter mark, zero-width spaces and joiners, the
+// direction marks, embeddings, overrides and isolates, the word joiner and invisible
+// operators, the byte order mark, the interlinear annotation marks and the tag characters.
 bool IsControl(char32_t codePoint) {
-    return codePoint < 0x20 || (codePoint >= 0x7f && codePoint <= 0x9f) || codePoint == 0x2028 ||
-           codePoint == 0x2029;
+    struct Range {
+        char32_t first;
+        char32_t last;
+    };
+    static constexpr Range RANGES[] = {
+        {0x00, 0x1f},     {0x7f, 0x9f},     {0xad, 0xad},       {0x61c, 0x61c},
+        {0x180e, 0x180e}, {0x200b, 0x200f}, {0x2028, 0x202e},   {0x2060, 0x206f},
+        {0xfeff, 0xfeff}, {0xfff9, 0xfffb}, {0xe0000, 0xe007f},
+    };
+    for (const Range& range : RANGES) {
+        if (codePoint >= range.first && codePoint <= range.last) {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::string HexEscape(unsigned char byte) {

@@ -86,14 +86,16 @@ int CommandChildren(const std::vector<std::string>& args, std::ostream& out) {
     return 0;
 }
 
-// Prints every completed iteration.
+// Prints every completed iteration at once, also into a pipe: a deep search runs for hours,
+// and what it has found so far must not wait in a buffer.
 class CIterationPrinter final : public CSearchObserver {
 public:
     CIterationPrinter(std::ostream& out, int nSide) : m_out(out), m_nSide(nSide) {}
 
     void OnIterationDone(int nDepth, int nBestScore, const Position& posBest) override {
         m_out << "depth " << nDepth << " nodes " << g_nNodeCount << " score " << nBestScore
-              << " best " << FormatPositionText(posBest, Opponent(m_nSide)) << '\n';
+              << " best " << FormatPositionText(posBest, Opponent(m_nSide)) << '\n'
+              << std::flush;
     }
 
 private:

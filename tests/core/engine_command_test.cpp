@@ -85,6 +85,13 @@ TEST(EngineCommand, SearchReportsIterationsAndHowItEnded) {
     EXPECT_EQ(result.strOut,
               "depth 1 nodes 0 score -10000000 best WWB.B....WB........B.WWB 0 0 B\n"
               "result nomove\n");
+
+    // Black to move without a stone: no turn, although white is down to one stone.
+    const std::string strNoTurn = "W....................... 0 0 B";
+    result = RunCommand({"search", "3", strNoTurn});
+    EXPECT_EQ(result.strOut, "depth 1 nodes 0 score -10000000 best " + strNoTurn.substr(0, 29) +
+                                 "W\nresult nomove\n");
+    EXPECT_TRUE(RunCommand({"go", "50", strNoTurn}).strOut.starts_with("result nomove\n"));
 }
 
 TEST(EngineCommand, GoReturnsAMoveWithinItsTime) {
@@ -151,6 +158,10 @@ TEST(EngineCommand, BadArgumentsAreRefusedWithOneLine) {
         {"--help", "perft"},
         {"a\nb"},
         {"perft", "\x1b[2J\x9b", START},
+        {"perft",
+         "\xe2\x80\xae"
+         "8",
+         START},  // right-to-left override
         {"children", "\n....................... 9 9 W"},
         {std::string(131072, 'x')},
     };

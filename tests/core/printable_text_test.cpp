@@ -19,8 +19,13 @@ TEST(PrintableExcerpt, EscapesControlsAndCutsLongText) {
         {"M\xc3\xbchle", 10, "M\xc3\xbchle"},  // umlauts stay
         {"\xc2\x9b"
          "1m",
-         10, "\\xc2\\x9b1m"},                            // C1 control (CSI)
-        {"a\xe2\x80\xa8z", 20, "a\\xe2\\x80\\xa8z"},     // line separator
+         10, "\\xc2\\x9b1m"},                         // C1 control (CSI)
+        {"a\xe2\x80\xa8z", 20, "a\\xe2\\x80\\xa8z"},  // line separator
+        {"Rechnung\xe2\x80\xae"
+         "fdp.exe",
+         40, "Rechnung\\xe2\\x80\\xaefdp.exe"},  // right-to-left
+        {"a\xe2\x80\x8b\xef\xbb\xbf\xc2\xad", 40,
+         "a\\xe2\\x80\\x8b\\xef\\xbb\\xbf\\xc2\\xad"},   // invisible
         {"\xff\xfe", 10, "\\xff\\xfe"},                  // not UTF-8
         {"\xc0\xaf", 10, "\\xc0\\xaf"},                  // overlong
         {"\xed\xa0\x80", 20, "\\xed\\xa0\\x80"},         // surrogate

@@ -229,6 +229,8 @@ void CheckSearch(const Position& pos, int nSide, const std::vector<Position>& ch
         FUZZ_CHECK(posPlayed == pos, "FindBestMove returned 0 and changed the position");
         return;
     }
+    FUZZ_CHECK(!children.empty(),
+               "FindBestMove reported a move for a side without one in " + Describe(pos, nSide));
     FUZZ_CHECK(limit.IsChildOrSelf(posPlayed), "FindBestMove played " +
                                                    Describe(posPlayed, Opponent(nSide)) +
                                                    ", no child of " + Describe(pos, nSide));

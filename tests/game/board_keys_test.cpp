@@ -45,20 +45,25 @@ TEST(BoardFocus, EveryPointCanBeReached) {
     EXPECT_EQ(reached.size(), static_cast<std::size_t>(POINT_COUNT));
 }
 
-// While the computer thinks or plays alone, and while a box of the document is open, no key
-// does anything, not even show the focus.
+// While the computer thinks or plays alone, while a modal window (the About box) is open and
+// while a box of the document is open, no key, click or point action does anything, not even
+// show the focus.
 TEST_F(DocTest, BoardKeysDoNothingWhenClicksDoNothing) {
     const auto pressAll = [this] {
         for (int nKey = BOARD_KEY_LEFT; nKey <= BOARD_KEY_CANCEL; ++nKey) {
             m_doc.OnBoardKey(nKey);
         }
+        m_doc.OnPointAction({0, 3});
+        m_doc.OnFieldClick(0, 6);
     };
-    for (int nState : {STATE_THINKING, STATE_AUTOPLAY}) {
+    for (int nState : {STATE_THINKING, STATE_AUTOPLAY, STATE_PLACE}) {
         SetBoard({{0, 0}}, {{6, 6}}, 8, 8, nState);
+        m_services.m_bModalOpen = nState == STATE_PLACE;
         const Snapshot before = Snap();
         pressAll();
         EXPECT_EQ(Snap(), before) << "state " << nState;
     }
+    m_services.m_bModalOpen = false;
     // The refusal box is open in the capture state.
     SetBoard({{0, 0}, {0, 3}, {0, 6}}, {{6, 0}, {6, 3}, {6, 6}}, 6, 6, STATE_CAPTURE);
     m_services.m_answers = {IDYES};

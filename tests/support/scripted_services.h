@@ -59,6 +59,7 @@ public:
 
     bool m_bHasView = true;
     bool m_bQuitting = false;
+    bool m_bModalOpen = false;  // a window outside the document's boxes, e.g. the About box
 
     // What happened.
     std::vector<ShownBox> m_boxes;
@@ -81,6 +82,7 @@ public:
     int DoModalSettings(CSettingsDialog& dlg) override;
     CMessagePump& MessagePump() override { return *this; }
     bool IsQuitting() const override { return m_bQuitting; }
+    bool IsModalWindowOpen() const override { return m_bModalOpen; }
 
 private:
     int PeekMessage() override;

@@ -3,10 +3,17 @@
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <cctype>
+#include <chrono>
+#include <condition_variable>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 
 #include <xcb/xcb.h>
 
@@ -17,14 +24,35 @@ std::string EnvironmentValue(const char* pszName) {
     return pszValue ? std::string(pszValue) : std::string();
 }
 
+// How long the X server may take to answer the connection. A server answers within
+// milliseconds; one that has accepted the connection and not answered by then never will.
+constexpr std::chrono::seconds X11_ANSWER_LIMIT{5};
+
+// xcb_connect waits for the server's answer without a limit, so it runs in a thread of its
+// own; the answer is waited for X11_ANSWER_LIMIT at most. A thread still waiting then is
+// left behind and ends with the process.
 bool IsX11Reachable() {
     if (EnvironmentValue("DISPLAY").empty()) {
         return false;
     }
-    xcb_connection_t* pConnection = xcb_connect(nullptr, nullptr);
-    const bool bReachable = xcb_connection_has_error(pConnection) == 0;
-    xcb_disconnect(pConnection);
-    return bReachable;
+    struct Answer {
+        std::mutex mutex;
+        std::condition_variable answered;
+        std::optional<bool> reachable;
+    };
+    const auto pAnswer = std::make_shared<Answer>();
+    std::thread([pAnswer] {
+        xcb_connection_t* pConnection = xcb_connect(nullptr, nullptr);
+        const bool bReachable = xcb_connection_has_error(pConnection) == 0;
+        xcb_disconnect(pConnection);
+        const std::lock_guard<std::mutex> lock(pAnswer->mutex);
+        pAnswer->reachable = bReachable;
+        pAnswer->answered.notify_one();
+    }).detach();
+    std::unique_lock<std::mutex> lock(pAnswer->mutex);
+    return pAnswer->answered.wait_for(lock, X11_ANSWER_LIMIT, [&] {
+        return pAnswer->reachable.has_value();
+    }) && *pAnswer->reachable;
 }
 
 // The compositor's socket as the Wayland client library finds it: WAYLAND_DISPLAY, absolute or
@@ -60,10 +88,14 @@ bool IsWaylandReachable() {
     return bReachable;
 }
 
+// The toolkit matches a platform's name without regard to case ("XCB", "Wayland").
 bool IsPlatformReachable(std::string_view platform) {
-    const std::string_view name = platform.substr(0, platform.find(':'));
+    std::string name(platform.substr(0, platform.find(':')));
     if (name.empty()) {
         return false;
+    }
+    for (char& c : name) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
     if (name == "xcb") {
         return IsX11Reachable();

@@ -146,7 +146,7 @@ QByteArray AbsoluteNativePath(const QByteArray& nativePath) {
 
 QString DisplayFileName(const QByteArray& nativePath) {
     const qsizetype nSlash = nativePath.lastIndexOf('/');
-    return QFile::decodeName(nSlash < 0 ? nativePath : nativePath.mid(nSlash + 1));
+    return MessagePath(nSlash < 0 ? nativePath : nativePath.mid(nSlash + 1));
 }
 
 QString DisplayPath(const QByteArray& nativePath) {

@@ -43,11 +43,11 @@ bool SaveNeedsNewName(const QByteArray& nativePath);
 // and the recent-file list keep naming the same file after a change of folder.
 QByteArray AbsoluteNativePath(const QByteArray& nativePath);
 
-// The file name part of nativePath for display ("Unbenannt" for an empty path is the
-// caller's business).
+// The file name part of nativePath for the window title, shown as MessagePath shows a path
+// ("Unbenannt" for an empty path is the caller's business).
 QString DisplayFileName(const QByteArray& nativePath);
 
-// The whole path for display in messages and the recent-file list.
+// The whole path as the text the save dialog proposes.
 QString DisplayPath(const QByteArray& nativePath);
 
 // The longest name a message box shows, in characters.

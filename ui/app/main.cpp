@@ -1,6 +1,7 @@
 // pelvar: the game window. "--version" and "--help" (or "-h") print and need no display; any
 // other argument names a file that is opened like the open command.
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +11,8 @@
 #include "command_line_info.h"
 #include "display_check.h"
 #include "pelvar_app.h"
+#include "platform_start_guard.h"
+#include "standard_descriptors.h"
 #include "user_texts.h"
 #include "version_info.h"
 
@@ -31,6 +34,10 @@ int PrintText(std::string_view text) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // 0. A closed standard descriptor would be taken by the display connection, and the
+    // toolkit's warnings would be written into it.
+    OpenMissingStandardDescriptors();
+
     // 1. The version and the help are printed before the toolkit starts: printing needs no
     // window system.
     const CCommandLineInfo info = ParseCommandLine(Arguments(argc, argv));
@@ -54,7 +61,12 @@ int main(int argc, char** argv) {
     static char szProgramName[] = "pelvar";
     char* toolkitArgv[] = {argc > 0 ? argv[0] : szProgramName, nullptr};
     int nToolkitArgc = 1;
-    QApplication application(nToolkitArgc, toolkitArgv);
+    std::optional<QApplication> application;
+    {
+        const CPlatformStartGuard guard;
+        application.emplace(nToolkitArgc, toolkitArgv);
+        guard.RequireScreen();
+    }
 
     // 4. The one application object; a file that cannot be opened ends the program.
     CPelvarApp theApp;

@@ -97,8 +97,7 @@ void CPelvarApp::SetPathName(const QByteArray& nativePath) {
         m_pFrame->setWindowTitle(FrameTitle(DocumentTitle()));
     }
     if (!nativePath.isEmpty()) {
-        m_recentFiles.Add(DisplayPath(nativePath));
-        m_recentFiles.WriteList(ProfileSettings());
+        m_recentFiles.Add(nativePath, ProfileSettings());
     }
 }
 

@@ -140,3 +140,7 @@ int CQtFrameworkServices::DoModalSettings(CSettingsDialog& dlg) {
 CMessagePump& CQtFrameworkServices::MessagePump() {
     return m_searchPump.Pump();
 }
+
+bool CQtFrameworkServices::IsModalWindowOpen() const {
+    return QApplication::activeModalWidget() != nullptr;
+}

@@ -61,6 +61,7 @@ public:
     CMessagePump& MessagePump() override;
 
     bool IsQuitting() const override { return m_bQuitting; }
+    bool IsModalWindowOpen() const override;
     // Marks the application as quitting: a running game unwinds without further boxes.
     void RequestQuit() { m_bQuitting = true; }
 

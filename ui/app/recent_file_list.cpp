@@ -3,42 +3,57 @@
 #include "recent_files_ini.h"
 #include "settings_file.h"
 
+namespace {
+
+QByteArrayList StoredEntries(const RecentFilesText& stored) {
+    QByteArrayList entries;
+    for (const std::string& strEntry : stored.entries) {
+        entries.append(QByteArray::fromStdString(strEntry));
+    }
+    return entries;
+}
+
+}  // namespace
+
 CRecentFileList::CRecentFileList(int nSize) : m_nSize(nSize) {}
 
-void CRecentFileList::Add(const QString& strPath) {
-    if (strPath.isEmpty()) {
-        return;
-    }
-    m_entries.removeAll(strPath);
-    m_entries.prepend(strPath);
-    while (m_entries.size() > m_nSize) {
-        m_entries.removeLast();
+void CRecentFileList::AppendMissing(const QByteArrayList& older) {
+    for (const QByteArray& entry : older) {
+        if (m_entries.size() >= m_nSize) {
+            return;
+        }
+        if (!m_entries.contains(entry)) {
+            m_entries.append(entry);
+        }
     }
 }
 
 void CRecentFileList::ReadList(const CSettingsFile& file) {
     m_entries.clear();
     const std::optional<std::string> text = file.Read();
-    if (!text) {
-        return;
-    }
-    for (const std::string& strEntry :
-         ReadRecentFiles(*text, static_cast<std::size_t>(m_nSize)).entries) {
-        const QString strPath = QString::fromStdString(strEntry);
-        if (!m_entries.contains(strPath)) {
-            m_entries.append(strPath);
-        }
+    if (text) {
+        AppendMissing(StoredEntries(ReadRecentFiles(*text, static_cast<std::size_t>(m_nSize))));
     }
 }
 
-bool CRecentFileList::WriteList(const CSettingsFile& file) const {
-    std::vector<std::string> entries;
-    for (const QString& strPath : m_entries) {
-        entries.push_back(strPath.toStdString());
+bool CRecentFileList::Add(const QByteArray& nativePath, const CSettingsFile& file) {
+    if (nativePath.isEmpty()) {
+        return false;
     }
+    const QByteArrayList own = m_entries;
+    m_entries = {nativePath};
+    AppendMissing(own);
     return file.Update([&](const std::string& text) -> std::optional<std::string> {
-        if (!ReadRecentFiles(text, static_cast<std::size_t>(m_nSize)).bAllPlain) {
+        const RecentFilesText stored = ReadRecentFiles(text, static_cast<std::size_t>(m_nSize));
+        if (!stored.bAllPlain) {
             return std::nullopt;
+        }
+        m_entries = {nativePath};
+        AppendMissing(StoredEntries(stored));
+        AppendMissing(own);
+        std::vector<std::string> entries;
+        for (const QByteArray& entry : m_entries) {
+            entries.push_back(entry.toStdString());
         }
         return ReplaceRecentFiles(text, entries);
     });

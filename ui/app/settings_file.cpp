@@ -1,6 +1,7 @@
 #include "settings_file.h"
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
@@ -15,9 +16,10 @@
 
 namespace {
 
-QString ConfigHome() {
-    const QString strHome = qEnvironmentVariable("XDG_CONFIG_HOME");
-    return strHome.isEmpty() ? QDir::homePath() + QStringLiteral("/.config") : strHome;
+// The home folder the user database names for the account running the program.
+QString AccountHome() {
+    const passwd* pAccount = ::getpwuid(::getuid());
+    return pAccount && pAccount->pw_dir ? QFile::decodeName(pAccount->pw_dir) : QString();
 }
 
 // Whether nothing but a regular file (or, with bAbsentAllowed, nothing) is at strPath, links
@@ -32,9 +34,27 @@ bool IsRegularOrAbsent(const QString& strPath, bool bAbsentAllowed) {
 
 }  // namespace
 
-CSettingsFile::CSettingsFile(const QString& strOrganization, const QString& strApplication)
-    : m_strPath(ConfigHome() + QLatin1Char('/') + strOrganization + QLatin1Char('/') +
-                strApplication + QStringLiteral(".conf")) {}
+QString ConfigHomeFolder(const QString& strXdgConfigHome, const QString& strHome,
+                         const QString& strAccountHome) {
+    if (strXdgConfigHome.startsWith(QLatin1Char('/'))) {
+        return strXdgConfigHome;
+    }
+    for (const QString& strFolder : {strHome, strAccountHome}) {
+        if (strFolder.startsWith(QLatin1Char('/'))) {
+            return QDir::cleanPath(strFolder + QStringLiteral("/.config"));
+        }
+    }
+    return QString();
+}
+
+CSettingsFile::CSettingsFile(const QString& strOrganization, const QString& strApplication) {
+    const QString strFolder = ConfigHomeFolder(qEnvironmentVariable("XDG_CONFIG_HOME"),
+                                               qEnvironmentVariable("HOME"), AccountHome());
+    if (!strFolder.isEmpty()) {
+        m_strPath = strFolder + QLatin1Char('/') + strOrganization + QLatin1Char('/') +
+                    strApplication + QStringLiteral(".conf");
+    }
+}
 
 std::optional<std::string> CSettingsFile::Read() const {
     int nFd = -1;
@@ -61,6 +81,9 @@ std::optional<std::string> CSettingsFile::Read() const {
 
 bool CSettingsFile::Update(
     const std::function<std::optional<std::string>(const std::string&)>& fnChange) const {
+    if (m_strPath.isEmpty()) {
+        return false;
+    }
     const QString strLockPath = m_strPath + QStringLiteral(".lock");
     // A FIFO or device at the lock's name would block the lock's check of its owner.
     if (!IsRegularOrAbsent(strLockPath, true) || !IsRegularOrAbsent(m_strPath, true)) {

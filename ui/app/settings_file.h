@@ -15,12 +15,22 @@ inline constexpr long long MAX_SETTINGS_FILE_SIZE = 1024 * 1024;
 // How long a write waits for another writer's lock before it is skipped.
 inline constexpr int SETTINGS_LOCK_WAIT_MS = 200;
 
+// The folder of the user's settings by the XDG base directory rules: strXdgConfigHome when
+// it is an absolute path (a relative one is ignored), else ".config" in the home folder, which
+// is strHome when that is absolute, else strAccountHome (the user database's) when that is.
+// Empty when none is absolute: there is then no settings file, rather than one in the
+// current folder or below the file system's root.
+QString ConfigHomeFolder(const QString& strXdgConfigHome, const QString& strHome,
+                         const QString& strAccountHome);
+
 class CSettingsFile {
 public:
-    // The file organisation/application.conf below $XDG_CONFIG_HOME, or ~/.config without it:
-    // where the Qt settings class keeps it, so files written before still count.
+    // The file organisation/application.conf in ConfigHomeFolder of XDG_CONFIG_HOME, HOME and
+    // the account's home: where the Qt settings class keeps it, so files written before
+    // still count.
     CSettingsFile(const QString& strOrganization, const QString& strApplication);
 
+    // Empty where ConfigHomeFolder is: Read then gives an empty list and Update does nothing.
     const QString& Path() const { return m_strPath; }
 
     // The file's text; empty when it does not exist; nothing when it is not a regular file, is

@@ -170,6 +170,15 @@ void CBoardAccessTest::accessibleTreeFollowsTheGame() {
     pBoard->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(Doc().m_focus, (BoardPoint{3, 0}));
     QVERIFY(pBoard->child(1)->state().selected);
+
+    // Not while the About box is open, where a click on d6, the slide's target, is blocked.
+    CModalAnswerer pressInBox([pBoard](QWidget* pModal) {
+        pBoard->child(4)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        qobject_cast<QDialog*>(pModal)->reject();
+    });
+    m_pApp->OnAppAbout();
+    QCOMPARE(Doc().m_focus, (BoardPoint{3, 0}));
+    QVERIFY(pBoard->child(1)->state().selected);
 }
 
 QTEST_MAIN(CBoardAccessTest)

@@ -18,7 +18,7 @@
 
 namespace {
 
-const QString OLD_ENTRY = QStringLiteral("/alt/eins");
+const QByteArray OLD_ENTRY = "/alt/eins";
 
 // What the path shows from outside: its type, size, times and content, link followed, and
 // the link itself.
@@ -77,18 +77,35 @@ void CSettingsFileTest::everyKindOfPathStartsTheGame() {
     struct Row {
         const char* pszKind;
         Setup fnSetup;
-        QStringList expectedAfterOld;  // the entries after the document's, once started
-        bool bWritten;                 // whether the file then holds the new list
+        QByteArrayList expectedAfterOld;  // the entries after the document's, once started
+        bool bWritten;                    // whether the file then holds the new list
+        // What another instance writes after the start, before the document is opened again.
+        QByteArray writtenMeanwhile = {};
+        // The value of XDG_CONFIG_HOME; the folder is then .config in HOME.
+        QByteArray xdgConfigHome = {};
     };
     const QList<Row> rows = {
         {"regular",
          [](const QString& p) {
-             WriteBytes(p, GroupWith("File1=" + OLD_ENTRY.toUtf8()));
+             WriteBytes(p, GroupWith("File1=" + OLD_ENTRY));
              return nullptr;
          },
          {OLD_ENTRY},
          true},
         {"absent", [](const QString&) { return nullptr; }, {}, true},
+        {"written by another instance meanwhile",
+         [](const QString&) { return nullptr; },
+         {OLD_ENTRY},
+         true,
+         GroupWith("File1=" + OLD_ENTRY)},
+        {"a name that is not UTF-8, a byte order mark",
+         [](const QString& p) {
+             WriteBytes(p, "\xef\xbb\xbf" + GroupWith("File1=/alt/\xff\xfe"));
+             return nullptr;
+         },
+         {"/alt/\xff\xfe"},
+         true},
+        {"relative XDG_CONFIG_HOME", [](const QString&) { return nullptr; }, {}, true, {}, "rel"},
         {"FIFO",
          [](const QString& p) {
              ::mkfifo(QFile::encodeName(p).constData(), 0600);
@@ -116,22 +133,22 @@ void CSettingsFileTest::everyKindOfPathStartsTheGame() {
          false},
         {"oversized",
          [](const QString& p) {
-             WriteBytes(p, GroupWith("File1=" + OLD_ENTRY.toUtf8()) +
-                               QByteArray(MAX_SETTINGS_FILE_SIZE, ';'));
+             WriteBytes(p,
+                        GroupWith("File1=" + OLD_ENTRY) + QByteArray(MAX_SETTINGS_FILE_SIZE, ';'));
              return nullptr;
          },
          {},
          false},
         {"deeply nested value",
          [](const QString& p) {
-             WriteBytes(p, GroupWith(NestedVariant() + "\nFile2=" + OLD_ENTRY.toUtf8()));
+             WriteBytes(p, GroupWith(NestedVariant() + "\nFile2=" + OLD_ENTRY));
              return nullptr;
          },
          {OLD_ENTRY},
          false},
         {"lock held, read-only folder",
          [](const QString& p) -> std::shared_ptr<void> {
-             WriteBytes(p, GroupWith("File1=" + OLD_ENTRY.toUtf8()));
+             WriteBytes(p, GroupWith("File1=" + OLD_ENTRY));
              auto pLock = std::make_shared<QLockFile>(p + QStringLiteral(".lock"));
              pLock->lock();
              const QByteArray folder = QFile::encodeName(QFileInfo(p).path());
@@ -143,11 +160,17 @@ void CSettingsFileTest::everyKindOfPathStartsTheGame() {
          false},
     };
 
+    const QByteArray home = qgetenv("HOME");
     for (const Row& row : rows) {
         QTemporaryDir configHome;
         UseTemporarySettings(configHome);
+        if (!row.xdgConfigHome.isEmpty()) {
+            qputenv("XDG_CONFIG_HOME", row.xdgConfigHome);
+            qputenv("HOME", QFile::encodeName(configHome.path()));
+        }
         const CSettingsFile settings(QString::fromUtf8(SETTINGS_ORGANIZATION),
                                      QString::fromUtf8(SETTINGS_APPLICATION));
+        QVERIFY(settings.Path().startsWith(configHome.path()));
         QVERIFY(QDir().mkpath(QFileInfo(settings.Path()).path()));
         const std::shared_ptr<void> pKeep = row.fnSetup(settings.Path());
         const QByteArray before = Fingerprint(settings.Path());
@@ -157,19 +180,25 @@ void CSettingsFileTest::everyKindOfPathStartsTheGame() {
         {
             CPelvarApp app;
             QVERIFY2(app.InitInstance(QFile::encodeName(strDocument)), row.pszKind);
-            QCOMPARE(app.RecentFiles().Entries(), QStringList{strDocument} + row.expectedAfterOld);
+            if (!row.writtenMeanwhile.isEmpty()) {
+                WriteBytes(settings.Path(), row.writtenMeanwhile);
+                QVERIFY(app.OpenDocumentFile(QFile::encodeName(strDocument)));
+            }
+            QCOMPARE(app.RecentFiles().Entries(),
+                     QByteArrayList{QFile::encodeName(strDocument)} + row.expectedAfterOld);
         }
+        qputenv("HOME", home);
         // Only a guard against a hang; a sound start takes milliseconds.
         QVERIFY2(clock.elapsed() < 10000, row.pszKind);
 
         if (row.bWritten) {
             const std::optional<std::string> text = settings.Read();
             QVERIFY2(text.has_value(), row.pszKind);
-            QStringList stored;
+            QByteArrayList stored;
             for (const std::string& strEntry : ReadRecentFiles(*text, RECENT_FILE_COUNT).entries) {
-                stored << QString::fromStdString(strEntry);
+                stored << QByteArray::fromStdString(strEntry);
             }
-            QCOMPARE(stored, QStringList{strDocument} + row.expectedAfterOld);
+            QCOMPARE(stored, QByteArrayList{QFile::encodeName(strDocument)} + row.expectedAfterOld);
             QVERIFY2(row.expectedAfterOld.isEmpty() ||
                          text->find("Schluessel=Wert") != std::string::npos,
                      row.pszKind);
