@@ -21,17 +21,18 @@ TEST(RecentFilesIni, PlainStringsOnlyAndWrittenBackAsRead) {
         {"\" /x \"", {" /x "}},
         {"/a\\\\b\\\"c\\n\\x1b\\x10", {"/a\\b\"c\n\x1b\x10"}},
         {"/M\xc3\xbchle \\x263a", {"/M\xc3\xbchle \xe2\x98\xba"}},
-        {"/tmp/a\\x1\\x62.txt", {"/tmp/a\x01"
-                                   "b.txt"}},  // a hex digit after a numeric escape
-        {"/crlf\r", {"/crlf"}},              // a line ended by CR LF
+        {"/tmp/a\\x1\\x62.txt",
+         {"/tmp/a\x01"
+          "b.txt"}},             // a hex digit after a numeric escape
+        {"/crlf\r", {"/crlf"}},  // a line ended by CR LF
         {"@@at", {"@at"}},
         {"@Variant(\\0\\0\\0\\x2\\0\\0\\0\\0\\x1)", {}},
         {"@ByteArray(/x)", {}},
         {"/a, /b", {}},
     };
     for (const Case& c : cases) {
-        const std::string text =
-            "[Other]\nFile1=/no\n\n[Recent%20File%20List]\nFile1=" + c.raw + "\nFile2=/2\nFile9=/beyond\n";
+        const std::string text = "[Other]\nFile1=/no\n\n[Recent%20File%20List]\nFile1=" + c.raw +
+                                 "\nFile2=/2\nFile9=/beyond\n";
         const RecentFilesText read = ReadRecentFiles(text, 4);
         std::vector<std::string> expected = c.expected;
         expected.push_back("/2");
