@@ -9,8 +9,9 @@ const std::string_view GROUP_HEADER = "[Recent%20File%20List]";
 const std::string_view HEX_DIGITS = "0123456789abcdef";
 const std::string_view BYTE_ORDER_MARK = "\xef\xbb\xbf";
 
+// text without blanks at either end and without the CR of a CR LF line end.
 std::string_view Trimmed(std::string_view text) {
-    const std::size_t nStart = text.find_first_not_of(" \t\r");
+    const std::size_t nStart = text.find_first_not_of(" \t");
     if (nStart == std::string_view::npos) {
         return {};
     }

@@ -4,12 +4,13 @@ and that no two files define the same type.
 
 Four rules, over the C++ sources and headers:
   1. A folder includes only from the folders its layer may use (LAYERS below).
-  2. rules/, engine/, game/, res/ (not res/images/) and tools/ include no Qt header: the game
-     runs without a window, and it reads its texts from res/.
+  2. rules/, engine/, game/, res/ (not res/images/) and tools/ include no Qt header, by any
+     spelling: the game runs without a window, and it reads its texts from res/.
   3. No two files include each other in a circle, directly or through others; a header and
      its source count as one unit.
-  4. No two files define a class, struct, union or enum of the same name in the same named
-     namespace (anonymous namespaces excepted): linked into one program, two such definitions
+  4. No two files define a class, struct, union or enum (also a template, one with attributes,
+     alignas or final) of the same name in the same named namespace (anonymous namespaces
+     excepted): linked into one program, two such definitions
      break the one-definition rule, which no compiler reports without link-time optimisation.
 Usage: check_layers.py [SOURCE_ROOT]. Prints every violation and exits with 1 if there is
 one, else prints a summary and exits with 0.
@@ -38,7 +39,10 @@ LAYERS = {
 WITHOUT_QT = {"rules", "engine", "game", "res", "tools"}
 SOURCE_SUFFIXES = (".h", ".cpp")
 LOCAL_INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)
-QT_INCLUDE = re.compile(r"^\s*#\s*include\s+<(Q[A-Za-z]*(/[A-Za-z]+)?)>", re.MULTILINE)
+ANY_INCLUDE = re.compile(r'^\s*#\s*include\s*[<"]\s*([^>"]+?)\s*[>"]', re.MULTILINE)
+# A Qt header by any spelling: a module (QtCore, QtCore/qglobal.h), a class (QString) or a
+# file of Qt's own (qglobal.h), unless a header of the project has that name.
+QT_HEADER = re.compile(r"^(?:Qt|Q[A-Z]|q\w*\.h$)")
 
 
 def layer_of(path):
@@ -95,9 +99,10 @@ def circles(graph):
 
 NAMESPACE_OPEN = re.compile(r"^namespace(?:\s+([A-Za-z_][\w:]*))?\s*\{")
 NAMESPACE_CLOSE = re.compile(r"^\}\s*//\s*namespace")
+ATTRIBUTE = r"(?:\[\[.*?\]\]|alignas\s*\((?:[^()]|\([^()]*\))*\)|__attribute__\s*\(\(.*?\)\))"
 TYPE_DEFINITION = re.compile(
     r"^(?:template\s*<.*>\s*)?(?:struct|class|union|enum(?:\s+class|\s+struct)?)\s+"
-    r"([A-Za-z_]\w*)(?![\w\s]*;\s*$)")
+    rf"(?:{ATTRIBUTE}\s*)*([A-Za-z_]\w*(?:<[^;{{]*>)?)(?:\s+final)?\s*(?:[:{{]|$)")
 
 
 def defined_types(text):
@@ -115,7 +120,7 @@ def defined_types(text):
             stack.pop()
             continue
         match = TYPE_DEFINITION.match(line)
-        if match and "" not in stack and ("{" in line or not line.rstrip().endswith(";")):
+        if match and "" not in stack:
             names.append("::".join(stack + [match.group(1)]))
     return names
 
@@ -151,8 +156,9 @@ def main():
         with open(os.path.join(root, path), encoding="utf-8") as source:
             text = source.read()
         if layer in WITHOUT_QT:
-            for match in QT_INCLUDE.finditer(text):
-                errors.append(f"{path}: includes the Qt header <{match.group(1)}>")
+            for include in ANY_INCLUDE.findall(text):
+                if QT_HEADER.match(include) and os.path.basename(include) not in headers:
+                    errors.append(f"{path}: includes the Qt header <{include}>")
         for include in LOCAL_INCLUDE.findall(text):
             targets = headers.get(os.path.basename(include))
             if not targets:

@@ -6,7 +6,9 @@
 #include "board_points.h"
 #include "point_neighbours.h"
 #include "position.h"
+#include "position_checks.h"
 #include "test_positions.h"
+#include "turn_check.h"
 
 namespace {
 
@@ -164,19 +166,9 @@ TEST(Position, CountsAgreeWithTheNeighbourTable) {
         pos.Hand(PLAYER_WHITE) = static_cast<int>(random() % 10);
         pos.Hand(PLAYER_BLACK) = static_cast<int>(random() % 10);
         for (int nPlayer : {PLAYER_BLACK, PLAYER_WHITE}) {
-            int nStones = pos.Hand(nPlayer);
-            int nMobility = 0;
-            for (int nPoint = 0; nPoint < POINT_COUNT; ++nPoint) {
-                if (pos.m_anData[BOARD_POINTS[nPoint]] != nPlayer) {
-                    continue;
-                }
-                ++nStones;
-                for (int nNeighbour : POINT_NEIGHBOURS[nPoint]) {
-                    nMobility += nNeighbour >= 0 && pos.m_anData[nNeighbour] == CELL_EMPTY;
-                }
-            }
-            ASSERT_EQ(pos.CountStones(nPlayer), nStones) << nTrial;
-            ASSERT_EQ(pos.CountMobility(nPlayer), nMobility) << nTrial;
+            ASSERT_EQ(pos.CountStones(nPlayer), StonesOnBoard(pos, nPlayer) + pos.Hand(nPlayer))
+                << nTrial;
+            ASSERT_EQ(pos.CountMobility(nPlayer), SlideCount(pos, nPlayer)) << nTrial;
         }
     }
 }

@@ -25,12 +25,13 @@ TEST(PrintableExcerpt, EscapesControlsAndCutsLongText) {
          "fdp.exe",
          40, "Rechnung\\xe2\\x80\\xaefdp.exe"},  // right-to-left
         {"a\xe2\x80\x8b\xef\xbb\xbf\xc2\xad", 40,
-         "a\\xe2\\x80\\x8b\\xef\\xbb\\xbf\\xc2\\xad"},   // invisible
-        {"\xff\xfe", 10, "\\xff\\xfe"},                  // not UTF-8
-        {"\xc0\xaf", 10, "\\xc0\\xaf"},                  // overlong
-        {"\xed\xa0\x80", 20, "\\xed\\xa0\\x80"},         // surrogate
-        {"\xe2\x82", 10, "\\xe2\\x82"},                  // truncated
-        {"\xf0\x9f\x99\x82!", 10, "\xf0\x9f\x99\x82!"},  // beyond the basic plane
+         "a\\xe2\\x80\\x8b\\xef\\xbb\\xbf\\xc2\\xad"},     // invisible
+        {"\xff\xfe", 10, "\\xff\\xfe"},                    // not UTF-8
+        {"\xc0\xaf", 10, "\\xc0\\xaf"},                    // overlong
+        {"\xed\xa0\x80", 20, "\\xed\\xa0\\x80"},           // surrogate
+        {"\xe2\x82", 10, "\\xe2\\x82"},                    // truncated
+        {"\xf4\x90\x80\x80", 20, "\\xf4\\x90\\x80\\x80"},  // beyond U+10FFFF
+        {"\xf0\x9f\x99\x82!", 10, "\xf0\x9f\x99\x82!"},    // beyond the basic plane
         {std::string(10, 'x'), 10, std::string(10, 'x')},
         {std::string(11, 'x'), 10, std::string(9, 'x') + "\xe2\x80\xa6"},
         {"abcdefg\n", 10, "abcdefg\xe2\x80\xa6"},  // an escape is never split

@@ -50,6 +50,8 @@ TEST(BoardAnnouncement, TellsTurnsMillsPicksAndStates) {
          "Schwarz zieht von d6 nach d7 und schlägt g7."},
         {Moment(blackTook, STATE_THINKING), Moment(blackTook, STATE_SELECT_JUMP),
          "Wählen Sie einen Ihrer Steine zum Springen."},
+        {Moment(blackTook, STATE_JUMP_TARGET, {0, 3}), Moment(blackTook, STATE_SELECT_JUMP),
+         "Stein auf a4 zurückgelegt. Wählen Sie einen Ihrer Steine zum Springen."},
         {Moment(taken, STATE_CAPTURE), Moment(start, STATE_PLACE),
          "Neues Spiel. Setzen Sie einen Stein auf einen freien Punkt."},
         {Moment(start, STATE_PLACE), Moment(start, STATE_AUTOPLAY),
@@ -70,8 +72,8 @@ TEST(BoardAnnouncement, TellsTurnsMillsPicksAndStates) {
 }
 
 // Through the document, as the window hears it at every repaint: a mill closed by placing,
-// the capture, the computer's reply; the state on demand names each side's whole last turn,
-// and a new game forgets them.
+// the capture, the computer's reply; the state on demand names the side that thinks and each
+// side's whole last turn, and a new game forgets them.
 TEST_F(DocTest, AnnouncerFollowsTheGameAndSumsItUp) {
     SetBoard({{0, 0}, {0, 3}}, {{3, 0}, {6, 6}}, 7, 7, STATE_PLACE);
     CBoardAnnouncer announcer(MomentOf(m_doc));
@@ -81,8 +83,12 @@ TEST_F(DocTest, AnnouncerFollowsTheGameAndSumsItUp) {
             heard.push_back(strText);
         }
     };
+    std::string strWhileThinking;
+    m_services.m_fnDuringSearch = [&] { strWhileThinking = announcer.Summary(); };
     m_doc.OnFieldClick(0, 6);
     m_doc.OnFieldClick(6, 6);
+    EXPECT_TRUE(strWhileThinking.starts_with("Schwarz ist am Zug. Der Computer denkt nach."))
+        << strWhileThinking;
     ASSERT_EQ(heard.size(), 6u);
     EXPECT_EQ(heard[0], "Weiß setzt auf a1.");
     EXPECT_EQ(

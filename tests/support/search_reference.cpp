@@ -5,6 +5,7 @@
 #include "crt_random.h"
 #include "fast_search.h"
 #include "fast_search_impl.h"
+#include "position_checks.h"
 #include "search_node.h"
 #include "search_scope.h"
 #include "turn_check.h"
@@ -90,8 +91,8 @@ std::string CompareSearch(const Position& pos, int nSide, int nDepth, CompactSea
 
 int ReferenceEvaluate(const Position& pos, int nPlayer) {
     const int nOpponent = Opponent(nPlayer);
-    const int nStonesMe = pos.CountStones(nPlayer);
-    const int nStonesOpp = pos.CountStones(nOpponent);
+    const int nStonesMe = StonesOnBoard(pos, nPlayer) + pos.Hand(nPlayer);
+    const int nStonesOpp = StonesOnBoard(pos, nOpponent) + pos.Hand(nOpponent);
     if (nStonesOpp < 3) {
         return WIN_SCORE;
     }
@@ -100,14 +101,14 @@ int ReferenceEvaluate(const Position& pos, int nPlayer) {
     }
     int nMobilityMe = 0;
     if (nStonesMe >= 4) {
-        nMobilityMe = pos.CountMobility(nPlayer);
+        nMobilityMe = SlideCount(pos, nPlayer);
         if (nMobilityMe == 0 && pos.Hand(nPlayer) == 0) {
             return LOSS_SCORE;
         }
     }
     int nMobilityOpp = 0;
     if (nStonesOpp >= 4) {
-        nMobilityOpp = pos.CountMobility(nOpponent);
+        nMobilityOpp = SlideCount(pos, nOpponent);
         if (nMobilityOpp == 0 && pos.Hand(nOpponent) == 0) {
             return WIN_SCORE;
         }

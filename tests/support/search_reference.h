@@ -1,6 +1,8 @@
 // The program's generator and evaluation, which run on the compact board, against a second
-// implementation over Position records that shares none of their code: the children of
-// ExpectedChildren (turn_check.h), ReferenceEvaluate and a plain alpha-beta search on them.
+// implementation over Position records: the children of ExpectedChildren (turn_check.h),
+// ReferenceEvaluate and a plain alpha-beta search on them. Of the engine it takes only the
+// numbers both must agree on: the weights and scores of score_terms.h and the random sequence
+// of crt_random.h.
 #pragma once
 
 #include <cstdint>
@@ -12,8 +14,8 @@
 // The children of nSide in pos from the program's move generator, SearchNode.
 std::vector<Position> AllChildren(const Position& pos, int nSide);
 
-// Evaluate as written over the rules' counts on Position, with the same weights and the
-// random number drawn at the same point.
+// Evaluate as written over the counts of turn_check.h, with the same weights and the random
+// number drawn at the same point.
 int ReferenceEvaluate(const Position& pos, int nPlayer);
 
 // AlphaBeta over ExpectedChildren and ReferenceEvaluate, without a message pump or run flag;

@@ -1,7 +1,11 @@
 #include "turn_check.h"
 
+#include <algorithm>
+#include <array>
+
+#include "board_points.h"
+#include "point_neighbours.h"
 #include "position_checks.h"
-#include "search_node.h"
 
 const std::vector<int>& ColumnMajorPoints() {
     static const std::vector<int> POINTS = [] {
@@ -20,17 +24,76 @@ const std::vector<int>& ColumnMajorPoints() {
 
 namespace {
 
+// The neighbours of each cell's point in the generator's order of directions: column - 1,
+// row + 1, column + 1, row - 1; none for an off-board cell.
+const std::vector<int>& Neighbours(int nFrom) {
+    static const std::array<std::vector<int>, CELL_COUNT> NEIGHBOURS = [] {
+        std::array<std::vector<int>, CELL_COUNT> table;
+        for (int nPoint = 0; nPoint < POINT_COUNT; ++nPoint) {
+            const int nCell = BOARD_POINTS[nPoint];
+            const auto rank = [nCell](int nTo) {
+                const int nRowStep = nTo / GRID_SIZE - nCell / GRID_SIZE;
+                const int nColStep = nTo % GRID_SIZE - nCell % GRID_SIZE;
+                return nColStep < 0 ? 0 : nRowStep > 0 ? 1 : nColStep > 0 ? 2 : 3;
+            };
+            for (int nTo : POINT_NEIGHBOURS[nPoint]) {
+                if (nTo >= 0) {
+                    table[static_cast<std::size_t>(nCell)].push_back(nTo);
+                }
+            }
+            std::sort(table[static_cast<std::size_t>(nCell)].begin(),
+                      table[static_cast<std::size_t>(nCell)].end(),
+                      [&rank](int a, int b) { return rank(a) < rank(b); });
+        }
+        return table;
+    }();
+    return NEIGHBOURS[static_cast<std::size_t>(nFrom)];
+}
+
 bool IsSlide(int nFrom, int nTo) {
-    for (int nDirection = DIRECTION_LEFT; nDirection <= DIRECTION_UP; ++nDirection) {
-        if (SlideTarget(nFrom, nDirection) == nTo) {
+    const std::vector<int>& neighbours = Neighbours(nFrom);
+    return std::find(neighbours.begin(), neighbours.end(), nTo) != neighbours.end();
+}
+
+// The two lines of three points through each cell's point: of the points of its grid row and
+// of its grid column, in order and split in threes (row 3 and column 3 hold six, three on
+// either side of the centre), the three that hold it.
+using Line = std::array<int, 3>;
+const std::array<Line, 2>& LinesThrough(int nCell) {
+    static const std::array<std::array<Line, 2>, CELL_COUNT> LINES = [] {
+        std::array<std::array<Line, 2>, CELL_COUNT> table{};
+        for (int bColumn : {0, 1}) {
+            for (int nLine = 0; nLine < GRID_SIZE; ++nLine) {
+                std::vector<int> points;
+                for (int nAlong = 0; nAlong < GRID_SIZE; ++nAlong) {
+                    const int nPoint =
+                        bColumn ? CellIndex(nAlong, nLine) : CellIndex(nLine, nAlong);
+                    if (BOARD_TEMPLATE[nPoint] != CELL_OFFBOARD) {
+                        points.push_back(nPoint);
+                    }
+                }
+                for (std::size_t i = 0; i + 2 < points.size(); i += 3) {
+                    for (std::size_t j = i; j < i + 3; ++j) {
+                        table[static_cast<std::size_t>(points[j])][static_cast<std::size_t>(
+                            bColumn)] = {points[i], points[i + 1], points[i + 2]};
+                    }
+                }
+            }
+        }
+        return table;
+    }();
+    return LINES[static_cast<std::size_t>(nCell)];
+}
+
+// Whether the stone on nCell is nPlayer's and stands in a line of three of nPlayer's stones.
+bool InMill(const Position& pos, int nCell, int nPlayer) {
+    for (const Line& line : LinesThrough(nCell)) {
+        if (pos.m_anData[line[0]] == nPlayer && pos.m_anData[line[1]] == nPlayer &&
+            pos.m_anData[line[2]] == nPlayer) {
             return true;
         }
     }
     return false;
-}
-
-bool InMill(const Position& pos, int nCell, int nPlayer) {
-    return pos.IsInMill(nCell / GRID_SIZE, nCell % GRID_SIZE, nPlayer) != 0;
 }
 
 // The opposing stones that may be taken after a mill move, in column-major order.
@@ -46,6 +109,18 @@ std::vector<int> CapturableStones(const Position& posAfterMove, int nSide) {
 }
 
 }  // namespace
+
+int SlideCount(const Position& pos, int nSide) {
+    int nCount = 0;
+    for (int nPoint = 0; nPoint < POINT_COUNT; ++nPoint) {
+        if (pos.m_anData[BOARD_POINTS[nPoint]] == nSide) {
+            for (int nTo : POINT_NEIGHBOURS[nPoint]) {
+                nCount += nTo >= 0 && pos.m_anData[nTo] == CELL_EMPTY ? 1 : 0;
+            }
+        }
+    }
+    return nCount;
+}
 
 int TurnKind(const Position& pos, int nSide) {
     if (pos.Hand(nSide) > 0) {
@@ -159,9 +234,8 @@ bool ForEachExpectedChild(const Position& pos, int nSide,
             continue;
         }
         if (nKind == MOVE_SLIDE) {
-            for (int nDirection = DIRECTION_LEFT; nDirection <= DIRECTION_UP; ++nDirection) {
-                const int nTo = SlideTarget(nFrom, nDirection);
-                if (nTo >= 0 && pos.m_anData[nTo] == CELL_EMPTY && !addTurn({nFrom, nTo, -1})) {
+            for (int nTo : Neighbours(nFrom)) {
+                if (pos.m_anData[nTo] == CELL_EMPTY && !addTurn({nFrom, nTo, -1})) {
                     return false;
                 }
             }
@@ -191,9 +265,8 @@ int BareMillSlides(const Position& pos, int nSide) {
         if (pos.m_anData[nFrom] != nSide) {
             continue;
         }
-        for (int nDirection = DIRECTION_LEFT; nDirection <= DIRECTION_UP; ++nDirection) {
-            const int nTo = SlideTarget(nFrom, nDirection);
-            if (nTo < 0 || pos.m_anData[nTo] != CELL_EMPTY) {
+        for (int nTo : Neighbours(nFrom)) {
+            if (pos.m_anData[nTo] != CELL_EMPTY) {
                 continue;
             }
             const Position posAfterMove = ApplyMove(pos, nSide, {nFrom, nTo, -1});

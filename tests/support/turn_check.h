@@ -1,5 +1,7 @@
-// One turn of the move generator read back from the positions before and after it, and the
-// children it must produce, built by plain loops that share nothing with its cursors.
+// The rules written a second time for the tests: one turn of the move generator read back from
+// the positions before and after it, and the children it must produce. Built from the board's
+// data and the tests' own tables of neighbours (point_neighbours.h) by plain loops; nothing of
+// the engine or of Position's rule operations.
 #pragma once
 
 #include <functional>
@@ -39,10 +41,13 @@ Position ApplyMove(const Position& parent, int nSide, const TurnChange& change);
 // change for such a turn, else what is wrong.
 std::string ReadTurn(const Position& parent, const Position& child, int nSide, TurnChange& change);
 
+// The (stone of nSide, empty neighbour point) pairs in pos: the slides it could make.
+int SlideCount(const Position& pos, int nSide);
+
 // Every child of nSide in pos in the generator's order: placements on the empty points, or
-// slides by source and direction 1..4, or jumps by source and destination, sources and
-// destinations in column-major order; a mill move replaced by one child per capturable
-// opposing stone in column-major order, by none when no opposing stone can be taken.
+// slides by source and direction (column - 1, row + 1, column + 1, row - 1), or jumps by source and
+// destination, sources and destinations in column-major order; a mill move replaced by one child
+// per capturable opposing stone in column-major order, by none when no opposing stone can be taken.
 std::vector<Position> ExpectedChildren(const Position& pos, int nSide);
 
 // The same children handed to visit one by one until visit returns false; returns false

@@ -113,6 +113,14 @@ void CSettingsFileTest::everyKindOfPathStartsTheGame() {
          },
          {},
          false},
+        {"FIFO at the lock",
+         [](const QString& p) {
+             WriteBytes(p, GroupWith("File1=" + OLD_ENTRY.toUtf8()));
+             ::mkfifo(QFile::encodeName(p + QStringLiteral(".lock")).constData(), 0600);
+             return nullptr;
+         },
+         {OLD_ENTRY},
+         false},
         {"directory",
          [](const QString& p) {
              QDir().mkpath(p);
