@@ -115,7 +115,7 @@ void CSettingsFileTest::everyKindOfPathStartsTheGame() {
          false},
         {"FIFO at the lock",
          [](const QString& p) {
-             WriteBytes(p, GroupWith("File1=" + OLD_ENTRY.toUtf8()));
+             WriteBytes(p, GroupWith("File1=" + OLD_ENTRY));
              ::mkfifo(QFile::encodeName(p + QStringLiteral(".lock")).constData(), 0600);
              return nullptr;
          },
