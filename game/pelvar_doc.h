@@ -29,7 +29,8 @@ inline constexpr bool IsTargetState(int nState) {
 }
 
 // The keys of the board: the four arrows move the focus (the values of FocusDirection),
-// BOARD_KEY_ACTIVATE is a left click on the focused point, BOARD_KEY_CANCEL a right click.
+// BOARD_KEY_ACTIVATE is a left click on the focused point, BOARD_KEY_CANCEL a right click; a
+// file letter a to g followed by a digit names a point and moves the focus there.
 enum BoardKey : int {
     BOARD_KEY_LEFT = FOCUS_LEFT,
     BOARD_KEY_RIGHT = FOCUS_RIGHT,
@@ -37,6 +38,9 @@ enum BoardKey : int {
     BOARD_KEY_DOWN = FOCUS_DOWN,
     BOARD_KEY_ACTIVATE = 4,
     BOARD_KEY_CANCEL = 5,
+    BOARD_KEY_FILE_A = 6,    // a; b to g follow: BOARD_KEY_FILE_A + 6 is g
+    BOARD_KEY_DIGIT_0 = 13,  // 0; 1 to 9 follow: BOARD_KEY_DIGIT_0 + 9 is 9
+    BOARD_KEY_LAST = BOARD_KEY_DIGIT_0 + 9,
 };
 
 // The hint with which the document's repaints update the views: repaint without erasing.
@@ -77,9 +81,13 @@ public:
 
     // A key on the board (a BoardKey): an arrow moves the focus to the next point in its
     // direction, BOARD_KEY_ACTIVATE acts as OnFieldClick on the focused point and
-    // BOARD_KEY_CANCEL as OnCancelPick. The first key used makes the focus visible. While the
-    // computer thinks or plays alone, and while a search or message box of the document
-    // runs, every key does what a click does then: nothing. Other values are ignored.
+    // BOARD_KEY_CANCEL as OnCancelPick; a file letter waits for the digit after it, and the two
+    // move the focus to the point they name. The first key used makes the focus visible.
+    // Every key that does nothing says why through the services' Announce, once: a refused
+    // click, an arrow at the edge, a name that is no point or lacks its letter, Escape with
+    // no stone picked, the focused point named again. While the computer thinks or plays
+    // alone a key only says so; while a search or message box of the document runs otherwise,
+    // or the application quits, it does nothing. Other values are ignored.
     void OnBoardKey(int nKey);
 
     // The default action of a point for assistive technology (a braille display routes to
@@ -142,11 +150,14 @@ private:
     // while a search or message box of the document runs.
     bool TakesBoardKeys() const;
 
-    void ClickPlace(int nRow, int nCol, int nCell);
-    void ClickCapture(int nRow, int nCol, int nCell);
-    void ClickSelect(int nRow, int nCol, int nCell, int nTargetState);
-    void ClickSlideTarget(int nRow, int nCol);
-    void ClickJumpTarget(int nRow, int nCol, int nCell);
+    // The answer to a board key when the keys act; "" when the key's change of the board
+    // speaks for itself.
+    std::string BoardKeyAnswer(int nKey, int nFile);
+
+    void ClickPlace(int nRow, int nCol);
+    void ClickCapture(int nRow, int nCol);
+    void ClickSelect(int nRow, int nCol, int nTargetState);
+    void ClickMoveTarget(int nRow, int nCol);
     void FinishHumanMove(int nRow, int nCol, bool bShowMove);
     void LetComputerReply();
     void ResetGame();
@@ -156,4 +167,5 @@ private:
 
     CFrameworkServices& m_services;
     int m_nBusy = 0;
+    int m_nTypedFile = -1;  // the file (0 for a) of a point name typed up to its digit; -1 none
 };
