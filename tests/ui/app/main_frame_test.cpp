@@ -1,5 +1,7 @@
 // The main window: menu structure and ids, status bar prompts and panes, the status bar
 // switch, accelerators, command enabling and the About box.
+#include <functional>
+
 #include <QSignalSpy>
 #include <QTest>
 
@@ -58,6 +60,7 @@ private slots:
     void startsUntitledWithIdlePrompt();
     void menuStructureAndIds();
     void menuPromptsInMessagePane();
+    void menuBarOpensOnF10AndAltAlone();
     void statusBarSwitch();
     void indicatorPanes();
     void acceleratorKeysLeaveGameUntouched();
@@ -131,6 +134,47 @@ void CMainFrameTest::menuPromptsInMessagePane() {
         QCOMPARE(frame.MessageText(), strPrompt);
         pMenu->hide();
         QCOMPARE(frame.MessageText(), QStringLiteral("Bereit"));
+    }
+}
+
+// F10, and Alt pressed and released alone, open the first menu; Alt with a key between opens
+// nothing. While the menu is open the keys stay in it, and the second Escape gives the board
+// its focus back where it was.
+void CMainFrameTest::menuBarOpensOnF10AndAltAlone() {
+    CPelvarApp app;
+    QVERIFY(app.InitInstance(QByteArray()));
+    QVERIFY(QTest::qWaitForWindowActive(&app.Frame()));
+    CPelvarView* pView = app.Frame().View();
+    const auto altAlone = [pView] {
+        QTest::keyPress(pView, Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyRelease(pView, Qt::Key_Alt);
+    };
+    const auto altAfterShift = [pView] {
+        QTest::keyPress(pView, Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyClick(pView, Qt::Key_Shift, Qt::AltModifier | Qt::ShiftModifier);
+        QTest::keyRelease(pView, Qt::Key_Alt);
+    };
+    const QList<std::pair<std::function<void()>, bool>> cases = {
+        {altAlone, true},
+        {[pView] { QTest::keyClick(pView, Qt::Key_F10); }, true},
+        {altAfterShift, false},
+        {[pView] { QTest::keyClick(pView, Qt::Key_F10, Qt::ShiftModifier); }, false},
+    };
+    for (const auto& [fnKeys, bOpens] : cases) {
+        fnKeys();
+        QMenu* pOpen = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QCOMPARE(pOpen != nullptr, bOpens);
+        if (pOpen != nullptr) {
+            QCOMPARE(pOpen, PopupMenu(app.Frame(), 0));
+            QTest::keyClick(pOpen, Qt::Key_Down);
+            QTest::keyClick(pOpen, Qt::Key_Escape);
+            QTRY_COMPARE(QApplication::activePopupWidget(), nullptr);
+            // The menu bar keeps the keys until a second Escape.
+            QCOMPARE(app.Frame().focusWidget(), app.Frame().menuBar());
+            QTest::keyClick(app.Frame().menuBar(), Qt::Key_Escape);
+        }
+        QCOMPARE(app.Frame().focusWidget(), pView);
+        QCOMPARE(app.Document().m_focus, (BoardPoint{0, 0}));
     }
 }
 
