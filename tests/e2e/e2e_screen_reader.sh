@@ -8,7 +8,8 @@
 #   seconds field, and when it closes the focus is back on the point;
 #   then, in the game's window set one slide before the human's win (ENDGAME_WINDOW): a
 #   stone is picked and slid into a mill, the request to capture is spoken, the capture, the
-#   box that ends the game and the new game, which puts the focus back on a7.
+#   box that ends the game and the new game, which puts the focus back on a7;
+#   then, in a new game, the keys for playing by ear (see 3.).
 # Every wait ends when Orca has said what is awaited, and gives up only after a guard
 # against hangs. The transcript is printed at the end.
 # Usage: e2e_screen_reader.sh PELVAR ENDGAME_WINDOW ARTIFACT_ROOT
@@ -195,7 +196,46 @@ said "notification Weiß schlägt g1\\."
 said ".*Bist Du das, Tobrek\\?.*"
 press Return
 said "a7 leer\\."
-said "notification Neues Spiel\\. Setzen Sie einen Stein auf einen freien Punkt\\."
+said "notification Neues Spiel\\. Setzen Sie einen Stein auf einen freien Punkt\\. Sie spielen Weiß.*"
+alt F4
+e2e_wait_exit
+[ "$E2E_EXIT" -eq 0 ] || e2e_fail "the game ended with status $E2E_EXIT"
+
+# 3. Playing by ear: the welcome, an arrow at the board's edge and a refused key with their
+# reasons, the position and its repetition, a point reached by its name and a name that is
+# no point, and F10 and Alt alone opening the menu, behind which the board's focus stays where
+# it was.
+e2e_start_app "$PELVAR"
+said "a7 leer\\."
+said "notification Setzen Sie einen Stein auf einen freien Punkt\\. Sie spielen Weiß, der Computer Schwarz\\. Tasten: .* F10 Menü\\."
+press Up
+said "notification Kein Punkt weiter oben\\."
+press Return
+said "notification Weiß setzt auf a7\\. Der Computer denkt nach\\."
+said "notification Schwarz setzt auf [a-g][1-7]\\. Setzen Sie einen Stein auf einen freien Punkt\\."
+press Return
+said "notification a7 ist besetzt\\."
+press p
+said "notification Weiß auf a7, 8 in der Hand\\. Schwarz auf [a-g][1-7], 8 in der Hand\\."
+press w
+said "notification Weiß auf a7, 8 in der Hand\\. Schwarz auf [a-g][1-7], 8 in der Hand\\."
+press e 4
+said "e4 (leer|schwarz)\\."
+press a 5
+said "notification a5 ist kein Punkt\\."
+press F10
+said "Datei\\."
+press Down
+said "Autoplay\\."
+press Escape Escape
+said "e4 (leer|schwarz)\\."
+press Alt_L
+said "Datei\\."
+press Escape Escape
+said "e4 (leer|schwarz)\\."
+alt F4
+e2e_wait_exit
+[ "$E2E_EXIT" -eq 0 ] || e2e_fail "the game ended with status $E2E_EXIT"
 
 e2e_log "what Orca said:"
 spoken | sed 's/^/[screen_reader]   /'
