@@ -1,6 +1,6 @@
 #include "board_key_answer.h"
 
-#include "pelvar_doc.h"
+#include "input_state.h"
 #include "point_names.h"
 #include "user_texts.h"
 

@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "board_accessible_text.h"
 #include "board_key_answer.h"
+#include "board_texts.h"
 #include "evaluate.h"
 #include "search.h"
 #include "search_scope.h"

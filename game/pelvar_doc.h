@@ -8,25 +8,9 @@
 
 #include "board_focus.h"
 #include "framework_services.h"
+#include "input_state.h"
 #include "position.h"
 #include "settings_dialog.h"
-
-// What a click on the board means (m_nState).
-enum InputState : int {
-    STATE_THINKING = 0,      // the computer searches; clicks are ignored
-    STATE_PLACE = 1,         // the human places a white stone from hand
-    STATE_CAPTURE = 2,       // the human has closed a mill and removes a black stone
-    STATE_SELECT_SLIDE = 3,  // the human picks a white stone to slide
-    STATE_SLIDE_TARGET = 4,  // a stone is picked; the human picks a neighbour point
-    STATE_SELECT_JUMP = 5,   // white has three stones; the human picks a stone to jump
-    STATE_JUMP_TARGET = 6,   // a stone is picked; the human picks any empty point
-    STATE_AUTOPLAY = 7,      // the computer plays both sides; clicks are ignored
-};
-
-// Whether a stone is picked in nState and waits for its target (states 4 and 6).
-inline constexpr bool IsTargetState(int nState) {
-    return nState == STATE_SLIDE_TARGET || nState == STATE_JUMP_TARGET;
-}
 
 // The keys of the board: the four arrows move the focus (the values of FocusDirection),
 // BOARD_KEY_ACTIVATE is a left click on the focused point, BOARD_KEY_CANCEL a right click; a
