@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string_view>
 #include <vector>
 
 #include "board_accessible_text.h"
@@ -74,98 +75,69 @@ TEST_F(DocTest, BoardKeysDoNothingWhenClicksDoNothing) {
 }
 
 // Every key that does nothing says why, once; a typed name moves the focus. White a7 d7,
-// black's mill g7 g4 g1; the picked stone is d7.
+// black's mill g7 g4 g1; the picked stone is d7. Keys: < > ^ v the arrows, * Return, ! Escape,
+// letters and digits themselves.
 TEST_F(DocTest, EveryKeyIsAnswered) {
-    constexpr int A = BOARD_KEY_FILE_A;
-    constexpr int D = BOARD_KEY_FILE_A + 3;
-    constexpr int N = BOARD_KEY_DIGIT_0;
+    const auto key = [](char c) {
+        // The first six are BOARD_KEY_LEFT to BOARD_KEY_CANCEL in order.
+        const std::size_t nIndex = std::string_view("<>^v*!").find(c);
+        if (nIndex != std::string_view::npos) {
+            return static_cast<int>(nIndex);
+        }
+        return c >= 'a' ? BOARD_KEY_FILE_A + c - 'a' : BOARD_KEY_DIGIT_0 + c - '0';
+    };
+    const auto point = [](std::string_view name) {
+        return BoardPoint{name[0] - 'a', '7' - name[1]};
+    };
+    const std::string strHint = "Ein Punkt heißt Buchstabe a bis g, dann Ziffer 1 bis 7.";
     struct Row {
         int nState;
-        BoardPoint focus;
-        std::vector<int> keys;
-        std::string strHeard;
-        BoardPoint focusAfter;
+        std::string_view focus, keys, heard, focusAfter;
     };
     const std::vector<Row> rows = {
-        {STATE_PLACE, {0, 0}, {BOARD_KEY_ACTIVATE}, "a7 ist besetzt.", {0, 0}},
-        {STATE_PLACE, {0, 0}, {BOARD_KEY_LEFT}, "Kein Punkt weiter links.", {0, 0}},
-        {STATE_PLACE, {0, 0}, {BOARD_KEY_UP}, "Kein Punkt weiter oben.", {0, 0}},
-        {STATE_PLACE,
-         {6, 6},
-         {BOARD_KEY_RIGHT, BOARD_KEY_DOWN},
-         "Kein Punkt weiter rechts. Kein Punkt weiter unten.",
-         {6, 6}},
-        {STATE_PLACE, {0, 0}, {BOARD_KEY_CANCEL}, "Kein Stein aufgenommen.", {0, 0}},
-        {STATE_CAPTURE, {3, 0}, {BOARD_KEY_ACTIVATE}, "Auf d7 steht kein schwarzer Stein.", {3, 0}},
-        {STATE_CAPTURE, {0, 3}, {BOARD_KEY_ACTIVATE}, "Auf a4 steht kein schwarzer Stein.", {0, 3}},
+        {STATE_PLACE, "a7", "*", "a7 ist besetzt.", "a7"},
+        {STATE_PLACE, "a7", "<^", "Kein Punkt weiter links. Kein Punkt weiter oben.", "a7"},
+        {STATE_PLACE, "g1", ">v", "Kein Punkt weiter rechts. Kein Punkt weiter unten.", "g1"},
+        {STATE_PLACE, "a7", "!", "Kein Stein aufgenommen.", "a7"},
+        {STATE_CAPTURE, "d7", "*", "Auf d7 steht kein schwarzer Stein.", "d7"},
+        {STATE_CAPTURE, "a4", "*", "Auf a4 steht kein schwarzer Stein.", "a4"},
         // Yes in the box that refuses a stone in a mill: the capture is asked for again.
-        {STATE_CAPTURE,
-         {6, 3},
-         {BOARD_KEY_ACTIVATE},
-         "Schlagen Sie einen schwarzen Stein, der in keiner Pelvar steht.",
-         {6, 3}},
-        {STATE_SELECT_SLIDE,
-         {6, 0},
-         {BOARD_KEY_ACTIVATE},
-         "Auf g7 steht keiner Ihrer Steine.",
-         {6, 0}},
-        {STATE_SELECT_JUMP,
-         {0, 3},
-         {BOARD_KEY_ACTIVATE},
-         "Auf a4 steht keiner Ihrer Steine.",
-         {0, 3}},
-        {STATE_SLIDE_TARGET, {0, 0}, {BOARD_KEY_ACTIVATE}, "a7 ist besetzt.", {0, 0}},
-        {STATE_SLIDE_TARGET, {3, 0}, {BOARD_KEY_ACTIVATE}, "Der Stein steht schon auf d7.", {3, 0}},
-        {STATE_SLIDE_TARGET,
-         {3, 2},
-         {BOARD_KEY_ACTIVATE},
-         "d5 ist kein Nachbarpunkt von d7.",
-         {3, 2}},
-        {STATE_JUMP_TARGET, {6, 3}, {BOARD_KEY_ACTIVATE}, "g4 ist besetzt.", {6, 3}},
-        {STATE_JUMP_TARGET, {3, 0}, {BOARD_KEY_ACTIVATE}, "Der Stein steht schon auf d7.", {3, 0}},
-        {STATE_THINKING, {0, 0}, {BOARD_KEY_ACTIVATE}, "Der Computer denkt nach.", {0, 0}},
-        {STATE_AUTOPLAY,
-         {0, 0},
-         {A, N + 1},
-         "Der Computer spielt gegen sich selbst. Der Computer "
-         "spielt gegen sich selbst.",
-         {0, 0}},
+        {STATE_CAPTURE, "g4", "*",
+         "Schlagen Sie einen schwarzen Stein, der in keiner Pelvar steht.", "g4"},
+        {STATE_SELECT_SLIDE, "g7", "*", "Auf g7 steht keiner Ihrer Steine.", "g7"},
+        {STATE_SLIDE_TARGET, "a7", "*", "a7 ist besetzt.", "a7"},
+        {STATE_SLIDE_TARGET, "d7", "*", "Der Stein steht schon auf d7.", "d7"},
+        {STATE_SLIDE_TARGET, "d5", "*", "d5 ist kein Nachbarpunkt von d7.", "d5"},
+        {STATE_JUMP_TARGET, "g4", "*", "g4 ist besetzt.", "g4"},
+        {STATE_THINKING, "a7", "*", "Der Computer denkt nach.", "a7"},
+        {STATE_AUTOPLAY, "a7", "a", "Der Computer spielt gegen sich selbst.", "a7"},
         // Points by name: a letter, then a digit.
-        {STATE_PLACE, {0, 0}, {D, N + 1}, "", {3, 6}},
-        {STATE_PLACE, {0, 0}, {A, D, N + 3}, "", {3, 4}},
-        {STATE_PLACE, {0, 0}, {A, N + 7}, "a7 weiß", {0, 0}},
-        {STATE_PLACE, {0, 0}, {A, N + 5}, "a5 ist kein Punkt.", {0, 0}},
-        {STATE_PLACE, {0, 0}, {D, N + 0}, "d0 ist kein Punkt.", {0, 0}},
-        {STATE_PLACE, {0, 0}, {D, N + 9}, "d9 ist kein Punkt.", {0, 0}},
-        {STATE_PLACE,
-         {0, 0},
-         {N + 4},
-         "Ein Punkt heißt Buchstabe a bis g, dann Ziffer 1 bis 7.",
-         {0, 0}},
-        {STATE_PLACE,
-         {0, 0},
-         {D, BOARD_KEY_RIGHT, N + 7},
-         "Ein Punkt heißt Buchstabe a bis g, dann Ziffer 1 bis 7.",
-         {3, 0}},
+        {STATE_PLACE, "a7", "d1", "", "d1"},
+        {STATE_PLACE, "a7", "ad3", "", "d3"},
+        {STATE_PLACE, "a7", "a7", "a7 weiß", "a7"},
+        {STATE_PLACE, "a7", "a5d0d9", "a5 ist kein Punkt. d0 ist kein Punkt. d9 ist kein Punkt.",
+         "a7"},
+        {STATE_PLACE, "a7", "4", strHint, "a7"},
+        {STATE_PLACE, "a7", "d>7", strHint, "d7"},
     };
     for (const Row& row : rows) {
         SetBoard({{0, 0}, {3, 0}}, {{6, 0}, {6, 3}, {6, 6}}, 0, 0, row.nState);
         m_doc.m_nSelRow = 3;
         m_doc.m_nSelCol = 0;
-        m_doc.m_focus = row.focus;
+        m_doc.m_focus = point(row.focus);
         m_services.m_announcements.clear();
         const Position pos = m_doc.m_posCurrent;
-        for (int nKey : row.keys) {
-            m_doc.OnBoardKey(nKey);
+        for (char c : row.keys) {
+            m_doc.OnBoardKey(key(c));
         }
         std::string strHeard;
         for (const std::string& strText : m_services.m_announcements) {
             strHeard += (strHeard.empty() ? "" : " ") + strText;
         }
-        EXPECT_EQ(strHeard, row.strHeard);
-        EXPECT_EQ(m_doc.m_focus, row.focusAfter) << row.strHeard;
-        EXPECT_EQ(m_doc.m_posCurrent, pos) << row.strHeard;
-        EXPECT_EQ(m_doc.m_nState, row.nState) << row.strHeard;
+        EXPECT_EQ(strHeard, row.heard) << row.keys;
+        EXPECT_EQ(m_doc.m_focus, point(row.focusAfter)) << row.keys;
+        EXPECT_EQ(m_doc.m_posCurrent, pos) << row.keys;
+        EXPECT_EQ(m_doc.m_nState, row.nState) << row.keys;
     }
 }
 

@@ -1,7 +1,5 @@
 // The main window: menu structure and ids, status bar prompts and panes, the status bar
 // switch, accelerators, command enabling and the About box.
-#include <functional>
-
 #include <QSignalSpy>
 #include <QTest>
 
@@ -145,23 +143,22 @@ void CMainFrameTest::menuBarOpensOnF10AndAltAlone() {
     QVERIFY(app.InitInstance(QByteArray()));
     QVERIFY(QTest::qWaitForWindowActive(&app.Frame()));
     CPelvarView* pView = app.Frame().View();
-    const auto altAlone = [pView] {
-        QTest::keyPress(pView, Qt::Key_Alt, Qt::AltModifier);
-        QTest::keyRelease(pView, Qt::Key_Alt);
+    const auto altAlone = [](QWidget* pWidget) {
+        QTest::keyPress(pWidget, Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyRelease(pWidget, Qt::Key_Alt);
     };
-    const auto altAfterShift = [pView] {
-        QTest::keyPress(pView, Qt::Key_Alt, Qt::AltModifier);
-        QTest::keyClick(pView, Qt::Key_Shift, Qt::AltModifier | Qt::ShiftModifier);
-        QTest::keyRelease(pView, Qt::Key_Alt);
+    const auto altAfterShift = [](QWidget* pWidget) {
+        QTest::keyPress(pWidget, Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyClick(pWidget, Qt::Key_Shift, Qt::AltModifier | Qt::ShiftModifier);
+        QTest::keyRelease(pWidget, Qt::Key_Alt);
     };
-    const QList<std::pair<std::function<void()>, bool>> cases = {
+    const QList<std::pair<void (*)(QWidget*), bool>> cases = {
         {altAlone, true},
-        {[pView] { QTest::keyClick(pView, Qt::Key_F10); }, true},
+        {[](QWidget* pWidget) { QTest::keyClick(pWidget, Qt::Key_F10); }, true},
         {altAfterShift, false},
-        {[pView] { QTest::keyClick(pView, Qt::Key_F10, Qt::ShiftModifier); }, false},
     };
     for (const auto& [fnKeys, bOpens] : cases) {
-        fnKeys();
+        fnKeys(pView);
         QMenu* pOpen = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QCOMPARE(pOpen != nullptr, bOpens);
         if (pOpen != nullptr) {
