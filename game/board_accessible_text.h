@@ -8,16 +8,10 @@
 #include <vector>
 
 #include "board_focus.h"
+#include "board_texts.h"
 #include "position.h"
 
 class CPelvarDoc;
-
-// A point's content by its cell value: "leer", "weiß" or "schwarz"; "" for an off-board
-// square (no point has one).
-const char* PointContentText(int nCell);
-
-// "<point> <content>", such as "a7 leer" or "d7 weiß". (nRow, nCol) must be a board point.
-std::string PointAccessibleName(const Position& pos, BoardPoint point);
 
 // The board point with reading-order index nIndex (0..23: a7, d7, g7, b6, ..., g1), the order
 // of the board's accessible children.
@@ -30,10 +24,6 @@ const char* SideName(int nSide);
 
 // One side's stones in hand and stones lost: "Weiß: 7 in der Hand, 1 geschlagen".
 std::string HandAccessibleText(const Position& pos, int nSide);
-
-// What the human is to do in nState (an InputState); in the two target states picked names
-// the picked stone's point.
-std::string TaskAccessibleText(int nState, BoardPoint picked);
 
 // The board's description: the task, then white's and black's hands, each a sentence.
 std::string DescriptionText(const Position& pos, int nState, BoardPoint picked);

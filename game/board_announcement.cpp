@@ -76,7 +76,9 @@ std::string AnnouncementWithTurn(const BoardMoment& before, const BoardMoment& a
     std::string strText = bNewGame ? std::string(TEXT_NEW_GAME) : TurnSentence(turn);
     // A new game always says what to do first.
     if (bNewGame || before.nState != after.nState) {
-        Append(strText, StateChangeText(before, after));
+        const bool bFirstTask = IsStart(after.pos) && after.nState == STATE_PLACE;
+        Append(strText, bFirstTask ? WelcomeText(after.nState, after.picked)
+                                   : StateChangeText(before, after));
     }
     return strText;
 }
@@ -140,6 +142,25 @@ std::string TurnSentence(const BoardTurn& turn) {
 
 std::string BoardAnnouncement(const BoardMoment& before, const BoardMoment& after) {
     return AnnouncementWithTurn(before, after, TurnBetween(before.pos, after.pos));
+}
+
+std::string WelcomeText(int nState, BoardPoint picked) {
+    return TaskAccessibleText(nState, picked) + " " + TEXT_SIDES + " " + TEXT_KEYS;
+}
+
+std::string PositionText(const Position& pos) {
+    Position empty;
+    empty.ResetPosition();
+    std::string strText;
+    for (int nSide : {PLAYER_WHITE, PLAYER_BLACK}) {
+        const std::vector<BoardPoint> points = Arrivals(empty, pos, nSide);
+        const std::string strHand = std::to_string(pos.Hand(nSide));
+        Append(strText,
+               points.empty()
+                   ? FillText(TEXT_POSITION_SIDE_NONE, {SideName(nSide), strHand})
+                   : FillText(TEXT_POSITION_SIDE, {SideName(nSide), NameList(points), strHand}));
+    }
+    return strText;
 }
 
 std::string BoardSummary(const BoardMoment& now, const std::array<BoardTurn, 2>& lastTurns) {

@@ -42,9 +42,18 @@ std::string TurnSentence(const BoardTurn& turn);
 // What a screen reader is told when the game goes from before to after: "Neues Spiel." when
 // the board returned to the start, else the turn (TurnSentence); then, when the state
 // changed or a new game began, what happens now: a closed mill with the request to capture, the
-// picked stone's task, a dropped stone, the computer thinking or playing alone, the human's task.
+// picked stone's task, a dropped stone, the computer thinking or playing alone, the human's task;
+// the human's first task of a game comes as the welcome (WelcomeText).
 // "" when nothing a player must hear changed.
 std::string BoardAnnouncement(const BoardMoment& before, const BoardMoment& after);
+
+// What a player hears when a game begins, in nState (picked as for TaskAccessibleText): the
+// task, who plays which side, and the board's keys.
+std::string WelcomeText(int nState, BoardPoint picked);
+
+// Where the stones stand: for white, then black, its points in reading order and its stones
+// in hand: "Weiß auf a7, d7 und g4, 3 in der Hand. Schwarz auf c5, 4 in der Hand.".
+std::string PositionText(const Position& pos);
 
 // Everything a player may ask for at any moment: whose turn it is, what to do, both sides'
 // stones in hand and lost, and the last turn of each side since the game began (lastTurns[0]

@@ -31,6 +31,10 @@ public:
     // invalidates without erasing.
     virtual void UpdateAllViews(int nHint) = 0;
 
+    // Has strText (UTF-8, not empty) spoken by assistive technology after what the view says
+    // about the board's latest change: an answer that no change of the board carries.
+    virtual void Announce(const std::string& strText) = 0;
+
     // Whether the document has a first view (the one view of the window).
     virtual bool HasFirstView() const = 0;
 

@@ -10,6 +10,7 @@ class CNullFrameworkServices : public CFrameworkServices {
 public:
     int MessageBox(const std::string&, int) override { return IDOK; }
     void UpdateAllViews(int) override {}
+    void Announce(const std::string&) override {}
     bool HasFirstView() const override { return false; }
     void PaintFirstViewNow() override {}
     void BeginWaitCursor() override {}

@@ -1,5 +1,9 @@
 #include "pelvar_doc.h"
 
+#include <utility>
+
+#include "board_key_answer.h"
+#include "board_texts.h"
 #include "evaluate.h"
 #include "search.h"
 #include "search_scope.h"
@@ -56,34 +60,34 @@ void CPelvarDoc::OnFieldClick(int nRow, int nCol) {
     if (IsBusy() || m_services.IsQuitting() || m_services.IsModalWindowOpen()) {
         return;
     }
-    const int nCell = m_posCurrent.Cell(nRow, nCol);
+    const BoardPoint picked{m_nSelRow, m_nSelCol};
+    if (ClickRefusalAt(m_posCurrent, m_nState, picked, {nRow, nCol}) != CLICK_ACCEPTED) {
+        return;
+    }
     switch (m_nState) {
         case STATE_PLACE:
-            ClickPlace(nRow, nCol, nCell);
+            ClickPlace(nRow, nCol);
             break;
         case STATE_CAPTURE:
-            ClickCapture(nRow, nCol, nCell);
+            ClickCapture(nRow, nCol);
             break;
         case STATE_SELECT_SLIDE:
-            ClickSelect(nRow, nCol, nCell, STATE_SLIDE_TARGET);
-            break;
-        case STATE_SLIDE_TARGET:
-            ClickSlideTarget(nRow, nCol);
+            ClickSelect(nRow, nCol, STATE_SLIDE_TARGET);
             break;
         case STATE_SELECT_JUMP:
-            ClickSelect(nRow, nCol, nCell, STATE_JUMP_TARGET);
+            ClickSelect(nRow, nCol, STATE_JUMP_TARGET);
             break;
+        case STATE_SLIDE_TARGET:
         case STATE_JUMP_TARGET:
-            ClickJumpTarget(nRow, nCol, nCell);
+            ClickMoveTarget(nRow, nCol);
             break;
         default:
             break;
     }
 }
 
-void CPelvarDoc::ClickPlace(int nRow, int nCol, int nCell) {
-    // Only an empty point takes a stone (an off-board square holds CELL_OFFBOARD).
-    if (nCell != CELL_EMPTY || m_posCurrent.Hand(PLAYER_WHITE) <= 0) {
+void CPelvarDoc::ClickPlace(int nRow, int nCol) {
+    if (m_posCurrent.Hand(PLAYER_WHITE) <= 0) {
         return;
     }
     // The stone leaves white's hand for the point; the previous position follows it, so the
@@ -96,11 +100,7 @@ void CPelvarDoc::ClickPlace(int nRow, int nCol, int nCell) {
     FinishHumanMove(nRow, nCol, false);
 }
 
-void CPelvarDoc::ClickCapture(int nRow, int nCol, int nCell) {
-    // Empty points, white stones and off-board squares are ignored.
-    if (nCell != PLAYER_BLACK) {
-        return;
-    }
+void CPelvarDoc::ClickCapture(int nRow, int nCol) {
     if (!m_posCurrent.IsInMill(nRow, nCol, PLAYER_BLACK)) {
         // A stone outside a mill is taken off and shown without a marker; then the computer
         // replies.
@@ -113,44 +113,33 @@ void CPelvarDoc::ClickCapture(int nRow, int nCol, int nCell) {
         }
         return;
     }
-    // A stone in a mill is never captured. Yes keeps the capture pending; No gives it up
-    // and the computer moves (its move writes m_posPrevious).
+    // A stone in a mill is never captured. Yes keeps the capture pending, which is said again
+    // once the box has closed; No gives it up and the computer moves (its move writes
+    // m_posPrevious).
     int nAnswer = IDYES;
     {
         CBusy busy(*this);
         nAnswer = m_services.MessageBox(TEXT_CAPTURE_REFUSED, MB_YESNO | MB_ICONQUESTION);
     }
-    if (nAnswer == IDNO && !m_services.IsQuitting()) {
+    if (m_services.IsQuitting()) {
+        return;
+    }
+    if (nAnswer == IDNO) {
         LetComputerReply();
+    } else {
+        m_services.Announce(TaskAccessibleText(m_nState, {m_nSelRow, m_nSelCol}));
     }
 }
 
-void CPelvarDoc::ClickSelect(int nRow, int nCol, int nCell, int nTargetState) {
-    if (nCell != PLAYER_WHITE) {
-        return;
-    }
+void CPelvarDoc::ClickSelect(int nRow, int nCol, int nTargetState) {
     m_nSelRow = nRow;
     m_nSelCol = nCol;
     m_nState = nTargetState;
     RedrawNow();
 }
 
-void CPelvarDoc::ClickSlideTarget(int nRow, int nCol) {
-    // Anything but an empty neighbour point keeps the stone picked.
-    if (!m_posCurrent.IsLegalSlide(m_nSelRow, m_nSelCol, nRow, nCol)) {
-        return;
-    }
-    // The stone slides; a mill lets the human capture, else the computer replies.
-    m_posCurrent.MoveStone(m_nSelRow, m_nSelCol, nRow, nCol);
-    FinishHumanMove(nRow, nCol, true);
-}
-
-void CPelvarDoc::ClickJumpTarget(int nRow, int nCol, int nCell) {
-    // Only an empty point: not a stone, not the picked stone itself, not off-board.
-    if (nCell != CELL_EMPTY) {
-        return;
-    }
-    // The stone jumps; a mill lets the human capture, else the computer replies.
+void CPelvarDoc::ClickMoveTarget(int nRow, int nCol) {
+    // The stone slides or jumps; a mill lets the human capture, else the computer replies.
     m_posCurrent.MoveStone(m_nSelRow, m_nSelCol, nRow, nCol);
     FinishHumanMove(nRow, nCol, true);
 }
@@ -188,35 +177,74 @@ void CPelvarDoc::OnCancelPick() {
 }
 
 void CPelvarDoc::OnBoardKey(int nKey) {
-    if (nKey < BOARD_KEY_LEFT || nKey > BOARD_KEY_CANCEL) {
+    if (nKey < BOARD_KEY_LEFT || nKey > BOARD_KEY_LAST) {
         return;
     }
-    // 1. The keys are refused exactly when clicks are.
+    // 1. A typed file letter waits for the very next key only.
+    const int nFile = std::exchange(m_nTypedFile, -1);
+    // 2. The keys are refused exactly when clicks are; while the computer plays the key is told
+    // so, since a player who cannot see the wait cursor would take the silence for a lost key.
     if (!TakesBoardKeys()) {
-        return;
-    }
-    // 2. From the first key on the focus is drawn; a mouse player never sees it.
-    bool bRepaint = !m_bFocusShown;
-    m_bFocusShown = true;
-    // 3. An arrow moves the focus; the repaint draws it on the new point.
-    if (nKey <= BOARD_KEY_DOWN) {
-        const BoardPoint next = NextFocusPoint(m_focus, nKey);
-        bRepaint = bRepaint || next != m_focus;
-        m_focus = next;
-        if (bRepaint) {
-            RedrawNow();
+        const bool bComputerPlays = m_nState == STATE_THINKING || m_nState == STATE_AUTOPLAY;
+        if (bComputerPlays && !m_services.IsQuitting()) {
+            m_services.Announce(TaskAccessibleText(m_nState, {m_nSelRow, m_nSelCol}));
         }
         return;
     }
-    // 4. The focus is on the screen before the click's own repaints and boxes.
-    if (bRepaint) {
+    // 3. From the first key on the focus is drawn; a mouse player never sees it. The repaint
+    // comes before the click's own repaints and boxes.
+    const BoardPoint focusBefore = m_focus;
+    const bool bFirstKey = !std::exchange(m_bFocusShown, true);
+    const std::string strAnswer = BoardKeyAnswer(nKey, nFile);
+    if (bFirstKey || m_focus != focusBefore) {
         RedrawNow();
+    }
+    if (!strAnswer.empty()) {
+        m_services.Announce(strAnswer);
+        return;
     }
     if (nKey == BOARD_KEY_ACTIVATE) {
         OnFieldClick(m_focus.nRow, m_focus.nCol);
-    } else {
+    } else if (nKey == BOARD_KEY_CANCEL) {
         OnCancelPick();
     }
+}
+
+std::string CPelvarDoc::BoardKeyAnswer(int nKey, int nFile) {
+    const BoardPoint picked{m_nSelRow, m_nSelCol};
+    if (nKey <= BOARD_KEY_DOWN) {
+        const BoardPoint next = NextFocusPoint(m_focus, nKey);
+        if (next == m_focus) {
+            return EdgeText(nKey);
+        }
+        m_focus = next;
+        return "";
+    }
+    if (nKey == BOARD_KEY_ACTIVATE) {
+        return ClickRefusalText(ClickRefusalAt(m_posCurrent, m_nState, picked, m_focus), m_focus,
+                                picked);
+    }
+    if (nKey == BOARD_KEY_CANCEL) {
+        return IsTargetState(m_nState) ? "" : TEXT_NOTHING_PICKED;
+    }
+    if (nKey < BOARD_KEY_DIGIT_0) {
+        m_nTypedFile = nKey - BOARD_KEY_FILE_A;
+        return "";
+    }
+    if (nFile < 0) {
+        return TEXT_POINT_NAME_HINT;
+    }
+    const int nDigit = nKey - BOARD_KEY_DIGIT_0;
+    const BoardPoint named = NamedSquare(nFile, nDigit);
+    if (!IsBoardPoint(named.nRow, named.nCol)) {
+        return NotAPointText(nFile, nDigit);
+    }
+    // The point already focused gets no focus event: its name is said instead.
+    if (named == m_focus) {
+        return PointAccessibleName(m_posCurrent, named);
+    }
+    m_focus = named;
+    return "";
 }
 
 bool CPelvarDoc::TakesBoardKeys() const {

@@ -8,28 +8,13 @@
 
 #include "board_focus.h"
 #include "framework_services.h"
+#include "input_state.h"
 #include "position.h"
 #include "settings_dialog.h"
 
-// What a click on the board means (m_nState).
-enum InputState : int {
-    STATE_THINKING = 0,      // the computer searches; clicks are ignored
-    STATE_PLACE = 1,         // the human places a white stone from hand
-    STATE_CAPTURE = 2,       // the human has closed a mill and removes a black stone
-    STATE_SELECT_SLIDE = 3,  // the human picks a white stone to slide
-    STATE_SLIDE_TARGET = 4,  // a stone is picked; the human picks a neighbour point
-    STATE_SELECT_JUMP = 5,   // white has three stones; the human picks a stone to jump
-    STATE_JUMP_TARGET = 6,   // a stone is picked; the human picks any empty point
-    STATE_AUTOPLAY = 7,      // the computer plays both sides; clicks are ignored
-};
-
-// Whether a stone is picked in nState and waits for its target (states 4 and 6).
-inline constexpr bool IsTargetState(int nState) {
-    return nState == STATE_SLIDE_TARGET || nState == STATE_JUMP_TARGET;
-}
-
 // The keys of the board: the four arrows move the focus (the values of FocusDirection),
-// BOARD_KEY_ACTIVATE is a left click on the focused point, BOARD_KEY_CANCEL a right click.
+// BOARD_KEY_ACTIVATE is a left click on the focused point, BOARD_KEY_CANCEL a right click; a
+// file letter a to g followed by a digit names a point and moves the focus there.
 enum BoardKey : int {
     BOARD_KEY_LEFT = FOCUS_LEFT,
     BOARD_KEY_RIGHT = FOCUS_RIGHT,
@@ -37,6 +22,9 @@ enum BoardKey : int {
     BOARD_KEY_DOWN = FOCUS_DOWN,
     BOARD_KEY_ACTIVATE = 4,
     BOARD_KEY_CANCEL = 5,
+    BOARD_KEY_FILE_A = 6,    // a; b to g follow: BOARD_KEY_FILE_A + 6 is g
+    BOARD_KEY_DIGIT_0 = 13,  // 0; 1 to 9 follow: BOARD_KEY_DIGIT_0 + 9 is 9
+    BOARD_KEY_LAST = BOARD_KEY_DIGIT_0 + 9,
 };
 
 // The hint with which the document's repaints update the views: repaint without erasing.
@@ -77,10 +65,14 @@ public:
 
     // A key on the board (a BoardKey): an arrow moves the focus to the next point in its
     // direction, BOARD_KEY_ACTIVATE acts as OnFieldClick on the focused point and
-    // BOARD_KEY_CANCEL as OnCancelPick. The first key used makes the focus visible. While the
-    // computer thinks or plays alone, while a search or message box of the document runs
-    // and while a modal window is open, every key does what a click does then: nothing.
-    // Other values are ignored.
+    // BOARD_KEY_CANCEL as OnCancelPick; a file letter waits for the digit after it, and the two
+    // move the focus to the point they name. The first key used makes the focus visible.
+    // Every key that does nothing says why through the services' Announce, once: a refused
+    // click, an arrow at the edge, a name that is no point or lacks its letter, Escape with
+    // no stone picked, the focused point named again. While the computer thinks or plays
+    // alone a key only says so; while a search or message box of the document runs otherwise,
+    // while a modal window is open or the application quits, it does nothing. Other values are
+    // ignored.
     void OnBoardKey(int nKey);
 
     // The default action of a point for assistive technology (a braille display routes to
@@ -143,11 +135,14 @@ private:
     // while a search or message box of the document runs, nor while any modal window is open.
     bool TakesBoardKeys() const;
 
-    void ClickPlace(int nRow, int nCol, int nCell);
-    void ClickCapture(int nRow, int nCol, int nCell);
-    void ClickSelect(int nRow, int nCol, int nCell, int nTargetState);
-    void ClickSlideTarget(int nRow, int nCol);
-    void ClickJumpTarget(int nRow, int nCol, int nCell);
+    // The answer to a board key when the keys act; "" when the key's change of the board
+    // speaks for itself.
+    std::string BoardKeyAnswer(int nKey, int nFile);
+
+    void ClickPlace(int nRow, int nCol);
+    void ClickCapture(int nRow, int nCol);
+    void ClickSelect(int nRow, int nCol, int nTargetState);
+    void ClickMoveTarget(int nRow, int nCol);
     void FinishHumanMove(int nRow, int nCol, bool bShowMove);
     void LetComputerReply();
     void ResetGame();
@@ -157,4 +152,5 @@ private:
 
     CFrameworkServices& m_services;
     int m_nBusy = 0;
+    int m_nTypedFile = -1;  // the file (0 for a) of a point name typed up to its digit; -1 none
 };

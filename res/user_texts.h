@@ -118,3 +118,30 @@ inline constexpr const char* TEXT_NEW_GAME = "Neues Spiel.";
 // %1: a side.
 inline constexpr const char* TEXT_TO_MOVE = "%1 ist am Zug.";
 inline constexpr const char* TEXT_LAST_TURNS = "Zuletzt:";
+// Who plays which side, said with the first task of every game.
+inline constexpr const char* TEXT_SIDES = "Sie spielen Weiß, der Computer Schwarz.";
+// The board's keys, said with the first task of every game.
+inline constexpr const char* TEXT_KEYS =
+    "Tasten: Pfeile bewegen, Eingabe wählt, Escape legt zurück, Buchstabe und Ziffer springen "
+    "zum Punkt, S Stand, P Stellung, W wiederholt, F10 Menü.";
+// Where a side's stones stand; %1: the side, %2: its points, %3: its stones in hand.
+inline constexpr const char* TEXT_POSITION_SIDE = "%1 auf %2, %3 in der Hand.";
+inline constexpr const char* TEXT_POSITION_SIDE_NONE =
+    "%1 ohne Stein auf dem Brett, %2 in der Hand.";
+// Why a key on the board's focused point does nothing; %1: that point, %2: the picked stone's.
+inline constexpr const char* TEXT_REFUSED_OCCUPIED = "%1 ist besetzt.";
+inline constexpr const char* TEXT_REFUSED_NOT_BLACK = "Auf %1 steht kein schwarzer Stein.";
+inline constexpr const char* TEXT_REFUSED_NOT_OWN = "Auf %1 steht keiner Ihrer Steine.";
+inline constexpr const char* TEXT_REFUSED_NOT_NEIGHBOUR = "%1 ist kein Nachbarpunkt von %2.";
+inline constexpr const char* TEXT_REFUSED_PICKED_ITSELF = "Der Stein steht schon auf %1.";
+inline constexpr const char* TEXT_NOTHING_PICKED = "Kein Stein aufgenommen.";
+// An arrow at the board's edge; %1: the arrow's direction.
+inline constexpr const char* TEXT_EDGE = "Kein Punkt weiter %1.";
+inline constexpr const char* TEXT_DIRECTION_LEFT = "links";
+inline constexpr const char* TEXT_DIRECTION_RIGHT = "rechts";
+inline constexpr const char* TEXT_DIRECTION_UP = "oben";
+inline constexpr const char* TEXT_DIRECTION_DOWN = "unten";
+// A typed point name; %1: the name as typed.
+inline constexpr const char* TEXT_NOT_A_POINT = "%1 ist kein Punkt.";
+inline constexpr const char* TEXT_POINT_NAME_HINT =
+    "Ein Punkt heißt Buchstabe a bis g, dann Ziffer 1 bis 7.";

@@ -8,7 +8,8 @@
 #   seconds field, and when it closes the focus is back on the point;
 #   then, in the game's window set one slide before the human's win (ENDGAME_WINDOW): a
 #   stone is picked and slid into a mill, the request to capture is spoken, the capture, the
-#   box that ends the game and the new game, which puts the focus back on a7.
+#   box that ends the game and the new game, which puts the focus back on a7;
+#   then, in a new game, the keys for playing by ear (see 3.).
 # Every wait ends when Orca has said what is awaited, and gives up only after a guard
 # against hangs. The transcript is printed at the end.
 # Usage: e2e_screen_reader.sh PELVAR ENDGAME_WINDOW ARTIFACT_ROOT
@@ -148,11 +149,12 @@ else
     BUTTON="push button"
     BOX_FIRST=""
 fi
-OWN="(return|escape|tab|space|s|left alt|up|down|left|right) ?|Unbenannt - Pelvar frame\\.?"
+OWN="(return|escape|tab|space|left alt|up|down|left|right|[a-gpsw1-7]|[Ff][0-9]+) ?|Unbenannt - Pelvar frame\\.?"
 [ -z "$CONTEXT" ] || OWN="$OWN|$CONTEXT"
 # A point's name, which Orca speaks whenever the focus is on a point, also after each of
-# several arrows typed at once (or not, if the next arrow comes first).
-POINT="[a-g][1-7] (leer|weiß|schwarz)\\."
+# several arrows typed at once (or not, if the next arrow comes first), and its description,
+# the task, which Orca reads after the name.
+POINT="[a-g][1-7] (leer|weiß|schwarz)\\.|(Setzen|Wählen|Ziehen|Schlagen) Sie [^.]*\\."
 
 # said PATTERN: waits until Orca, after what earlier waits heard, says something that
 # matches the extended regular expression PATTERN (anchored at both ends).
@@ -207,6 +209,7 @@ said "Screen reader on\\."
 e2e_start_app "$PELVAR"
 [ -z "$CONTEXT" ] || heard "$CONTEXT"
 heard "a7 leer\\."
+heard "${NOTE}Setzen Sie einen Stein auf einen freien Punkt\\. Sie spielen Weiß, der Computer Schwarz\\. Tasten: .* F10 Menü\\."
 press Return
 heard "${NOTE}Weiß setzt auf a7\\. Der Computer denkt nach\\."
 heard "${NOTE}Schwarz setzt auf [a-g][1-7]\\. Setzen Sie einen Stein auf einen freien Punkt\\."
@@ -231,7 +234,7 @@ e2e_wait_exit
 e2e_start_app "$ENDGAME_WINDOW"
 # The window sets its position after it has shown the start, which the game tells as white's
 # placements.
-said "${NOTE}Weiß setzt auf a7, g7, e5, a4 und d1\\. Wählen Sie einen Ihrer Steine zum Ziehen\\."
+said "${NOTE}.*Weiß setzt auf a7, g7, e5, a4 und d1\\. Wählen Sie einen Ihrer Steine zum Ziehen\\."
 # One key at a time, each after its point was spoken: Orca 48 drops a focus change that
 # follows the last within a tenth of a second.
 for step in "Right d7 leer" "Down d6 leer" "Down d5 leer" "Down d3 leer" "Down d2 leer" \
@@ -261,7 +264,46 @@ else
 fi
 said "Unbenannt - Pelvar frame\\.?"
 heard "a7 leer\\."
-heard "${NOTE}Neues Spiel\\. Setzen Sie einen Stein auf einen freien Punkt\\."
+heard "${NOTE}Neues Spiel\\. Setzen Sie einen Stein auf einen freien Punkt\\. Sie spielen Weiß.*"
+alt F4
+e2e_wait_exit
+[ "$E2E_EXIT" -eq 0 ] || e2e_fail "the game ended with status $E2E_EXIT"
+
+# 3. Playing by ear: the welcome, an arrow at the board's edge and a refused key with their
+# reasons, the position and its repetition, a point reached by its name and a name that is
+# no point, and F10 and Alt alone opening the menu, behind which the board's focus stays where
+# it was.
+e2e_start_app "$PELVAR"
+said "a7 leer\\."
+said "${NOTE}Setzen Sie einen Stein auf einen freien Punkt\\. Sie spielen Weiß, der Computer Schwarz\\. Tasten: .* F10 Menü\\."
+press Up
+heard "${NOTE}Kein Punkt weiter oben\\."
+press Return
+heard "${NOTE}Weiß setzt auf a7\\. Der Computer denkt nach\\."
+heard "${NOTE}Schwarz setzt auf [a-g][1-7]\\. Setzen Sie einen Stein auf einen freien Punkt\\."
+press Return
+heard "${NOTE}a7 ist besetzt\\."
+press p
+heard "${NOTE}Weiß auf a7, 8 in der Hand\\. Schwarz auf [a-g][1-7], 8 in der Hand\\."
+press w
+heard "${NOTE}Weiß auf a7, 8 in der Hand\\. Schwarz auf [a-g][1-7], 8 in der Hand\\."
+press e 4
+heard "e4 (leer|schwarz)\\."
+press a 5
+heard "${NOTE}a5 ist kein Punkt\\."
+press F10
+said "Datei\\."
+press Down
+said "Autoplay\\."
+press Escape Escape
+said "e4 (leer|schwarz)\\."
+press Alt_L
+said "Datei\\."
+press Escape Escape
+said "e4 (leer|schwarz)\\."
+alt F4
+e2e_wait_exit
+[ "$E2E_EXIT" -eq 0 ] || e2e_fail "the game ended with status $E2E_EXIT"
 
 e2e_log "what Orca said:"
 spoken | sed 's/^/[screen_reader]   /'

@@ -16,7 +16,13 @@ BoardMoment Moment(const Position& pos, int nState, BoardPoint picked = {-1, -1}
     return {pos, nState, picked};
 }
 
-// What a screen reader is told for each kind of change, as the document makes them.
+const std::string WELCOME =
+    "Setzen Sie einen Stein auf einen freien Punkt. Sie spielen Weiß, der Computer Schwarz. "
+    "Tasten: Pfeile bewegen, Eingabe wählt, Escape legt zurück, Buchstabe und Ziffer springen "
+    "zum Punkt, S Stand, P Stellung, W wiederholt, F10 Menü.";
+
+// What a screen reader is told for each kind of change, as the document makes them; the first
+// task of a game, after a game or after autoplay, comes with the welcome.
 TEST(BoardAnnouncement, TellsTurnsMillsPicksAndStates) {
     const Position start = BoardWith({}, {}, 9, 9);
     const Position a7 = BoardWith({{0, 0}}, {}, 8, 9);
@@ -52,8 +58,8 @@ TEST(BoardAnnouncement, TellsTurnsMillsPicksAndStates) {
          "Wählen Sie einen Ihrer Steine zum Springen."},
         {Moment(blackTook, STATE_JUMP_TARGET, {0, 3}), Moment(blackTook, STATE_SELECT_JUMP),
          "Stein auf a4 zurückgelegt. Wählen Sie einen Ihrer Steine zum Springen."},
-        {Moment(taken, STATE_CAPTURE), Moment(start, STATE_PLACE),
-         "Neues Spiel. Setzen Sie einen Stein auf einen freien Punkt."},
+        {Moment(taken, STATE_CAPTURE), Moment(start, STATE_PLACE), "Neues Spiel. " + WELCOME},
+        {Moment(start, STATE_AUTOPLAY), Moment(start, STATE_PLACE), WELCOME},
         {Moment(start, STATE_PLACE), Moment(start, STATE_AUTOPLAY),
          "Der Computer spielt gegen sich selbst."},
         // The computer's winning turn: the closing box follows, no task.
@@ -106,11 +112,19 @@ TEST_F(DocTest, AnnouncerFollowsTheGameAndSumsItUp) {
                                "setzt auf a1 und schlägt g1. Schwarz setzt auf "))
         << strSummary;
 
-    EXPECT_EQ(announcer.Observe(Moment(StartPosition(), STATE_PLACE)),
-              "Neues Spiel. Setzen Sie einen Stein auf einen freien Punkt.");
+    EXPECT_EQ(announcer.Observe(Moment(StartPosition(), STATE_PLACE)), "Neues Spiel. " + WELCOME);
     EXPECT_EQ(announcer.Summary(),
               "Weiß ist am Zug. Setzen Sie einen Stein auf einen freien Punkt. Weiß: 9 in der "
               "Hand, 0 geschlagen. Schwarz: 9 in der Hand, 0 geschlagen.");
+}
+
+// The position key: each side's points in reading order, or none, with the stones in hand.
+TEST(BoardAnnouncement, PositionNamesEachSidesPointsInReadingOrder) {
+    EXPECT_EQ(PositionText(BoardWith({{6, 3}, {3, 0}, {0, 0}}, {{2, 2}}, 3, 8)),
+              "Weiß auf a7, d7 und g4, 3 in der Hand. Schwarz auf c5, 8 in der Hand.");
+    EXPECT_EQ(PositionText(BoardWith({}, {{4, 3}, {2, 2}}, 9, 4)),
+              "Weiß ohne Stein auf dem Brett, 9 in der Hand. Schwarz auf c5 und e4, 4 in der "
+              "Hand.");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string_view>
 #include <vector>
 
 #include "board_accessible_text.h"
@@ -50,7 +51,7 @@ TEST(BoardFocus, EveryPointCanBeReached) {
 // show the focus.
 TEST_F(DocTest, BoardKeysDoNothingWhenClicksDoNothing) {
     const auto pressAll = [this] {
-        for (int nKey = BOARD_KEY_LEFT; nKey <= BOARD_KEY_CANCEL; ++nKey) {
+        for (int nKey = BOARD_KEY_LEFT; nKey <= BOARD_KEY_LAST; ++nKey) {
             m_doc.OnBoardKey(nKey);
         }
         m_doc.OnPointAction({0, 3});
@@ -76,6 +77,73 @@ TEST_F(DocTest, BoardKeysDoNothingWhenClicksDoNothing) {
     EXPECT_EQ(m_services.m_boxes.size(), 1u);
     EXPECT_FALSE(m_doc.m_bFocusShown);
     EXPECT_EQ(m_doc.m_focus, (BoardPoint{0, 0}));
+}
+
+// Every key that does nothing says why, once; a typed name moves the focus. White a7 d7,
+// black's mill g7 g4 g1; the picked stone is d7. Keys: < > ^ v the arrows, * Return, ! Escape,
+// letters and digits themselves.
+TEST_F(DocTest, EveryKeyIsAnswered) {
+    const auto key = [](char c) {
+        // The first six are BOARD_KEY_LEFT to BOARD_KEY_CANCEL in order.
+        const std::size_t nIndex = std::string_view("<>^v*!").find(c);
+        if (nIndex != std::string_view::npos) {
+            return static_cast<int>(nIndex);
+        }
+        return c >= 'a' ? BOARD_KEY_FILE_A + c - 'a' : BOARD_KEY_DIGIT_0 + c - '0';
+    };
+    const auto point = [](std::string_view name) {
+        return BoardPoint{name[0] - 'a', '7' - name[1]};
+    };
+    const std::string strHint = "Ein Punkt heißt Buchstabe a bis g, dann Ziffer 1 bis 7.";
+    struct Row {
+        int nState;
+        std::string_view focus, keys, heard, focusAfter;
+    };
+    const std::vector<Row> rows = {
+        {STATE_PLACE, "a7", "*", "a7 ist besetzt.", "a7"},
+        {STATE_PLACE, "a7", "<^", "Kein Punkt weiter links. Kein Punkt weiter oben.", "a7"},
+        {STATE_PLACE, "g1", ">v", "Kein Punkt weiter rechts. Kein Punkt weiter unten.", "g1"},
+        {STATE_PLACE, "a7", "!", "Kein Stein aufgenommen.", "a7"},
+        {STATE_CAPTURE, "d7", "*", "Auf d7 steht kein schwarzer Stein.", "d7"},
+        {STATE_CAPTURE, "a4", "*", "Auf a4 steht kein schwarzer Stein.", "a4"},
+        // Yes in the box that refuses a stone in a mill: the capture is asked for again.
+        {STATE_CAPTURE, "g4", "*",
+         "Schlagen Sie einen schwarzen Stein, der in keiner Pelvar steht.", "g4"},
+        {STATE_SELECT_SLIDE, "g7", "*", "Auf g7 steht keiner Ihrer Steine.", "g7"},
+        {STATE_SLIDE_TARGET, "a7", "*", "a7 ist besetzt.", "a7"},
+        {STATE_SLIDE_TARGET, "d7", "*", "Der Stein steht schon auf d7.", "d7"},
+        {STATE_SLIDE_TARGET, "d5", "*", "d5 ist kein Nachbarpunkt von d7.", "d5"},
+        {STATE_JUMP_TARGET, "g4", "*", "g4 ist besetzt.", "g4"},
+        {STATE_THINKING, "a7", "*", "Der Computer denkt nach.", "a7"},
+        {STATE_AUTOPLAY, "a7", "a", "Der Computer spielt gegen sich selbst.", "a7"},
+        // Points by name: a letter, then a digit.
+        {STATE_PLACE, "a7", "d1", "", "d1"},
+        {STATE_PLACE, "a7", "ad3", "", "d3"},
+        {STATE_PLACE, "a7", "a7", "a7 weiß", "a7"},
+        {STATE_PLACE, "a7", "a5d0d9", "a5 ist kein Punkt. d0 ist kein Punkt. d9 ist kein Punkt.",
+         "a7"},
+        {STATE_PLACE, "a7", "4", strHint, "a7"},
+        {STATE_PLACE, "a7", "d>7", strHint, "d7"},
+    };
+    for (const Row& row : rows) {
+        SetBoard({{0, 0}, {3, 0}}, {{6, 0}, {6, 3}, {6, 6}}, 0, 0, row.nState);
+        m_doc.m_nSelRow = 3;
+        m_doc.m_nSelCol = 0;
+        m_doc.m_focus = point(row.focus);
+        m_services.m_announcements.clear();
+        const Position pos = m_doc.m_posCurrent;
+        for (char c : row.keys) {
+            m_doc.OnBoardKey(key(c));
+        }
+        std::string strHeard;
+        for (const std::string& strText : m_services.m_announcements) {
+            strHeard += (strHeard.empty() ? "" : " ") + strText;
+        }
+        EXPECT_EQ(strHeard, row.heard) << row.keys;
+        EXPECT_EQ(m_doc.m_focus, point(row.focusAfter)) << row.keys;
+        EXPECT_EQ(m_doc.m_posCurrent, pos) << row.keys;
+        EXPECT_EQ(m_doc.m_nState, row.nState) << row.keys;
+    }
 }
 
 TEST(BoardAccessibleText, NamesHandsAndTasks) {

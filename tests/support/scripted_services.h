@@ -63,6 +63,7 @@ public:
 
     // What happened.
     std::vector<ShownBox> m_boxes;
+    std::vector<std::string> m_announcements;
     std::vector<Paint> m_paints;
     std::vector<int> m_thinkTimes;
     int m_nUpdates = 0;
@@ -74,6 +75,7 @@ public:
 
     int MessageBox(const std::string& strText, int nType) override;
     void UpdateAllViews(int nHint) override;
+    void Announce(const std::string& strText) override { m_announcements.push_back(strText); }
     bool HasFirstView() const override { return m_bHasView; }
     void PaintFirstViewNow() override;
     void BeginWaitCursor() override;

@@ -60,12 +60,22 @@ public:
     CPointAccessible(QWidget* pView, CPelvarDoc& doc, int nIndex)
         : CBoardLeafAccessible(pView), m_doc(doc), m_nIndex(nIndex) {}
 
+    // The name says the point and its content, the description what to do now, which a
+    // screen reader's "where am I" reads out.
     QString text(QAccessible::Text t) const override {
-        if (t != QAccessible::Name || m_pView.isNull()) {
+        if (m_pView.isNull()) {
             return QString();
         }
-        return QString::fromStdString(
-            PointAccessibleName(m_doc.m_posCurrent, PointAtReadingIndex(m_nIndex)));
+        switch (t) {
+            case QAccessible::Name:
+                return QString::fromStdString(
+                    PointAccessibleName(m_doc.m_posCurrent, PointAtReadingIndex(m_nIndex)));
+            case QAccessible::Description:
+                return QString::fromStdString(
+                    TaskAccessibleText(m_doc.m_nState, {m_doc.m_nSelRow, m_doc.m_nSelCol}));
+            default:
+                return QString();
+        }
     }
 
     QRect rect() const override {

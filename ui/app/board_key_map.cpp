@@ -22,12 +22,26 @@ int BoardKeyForKeyPress(int nQtKey, Qt::KeyboardModifiers modifiers, bool bAutoR
             nBoardKey = BOARD_KEY_ACTIVATE;
             break;
         case Qt::Key_S:
-            return KEY_SPEAK_SUMMARY;
+            nBoardKey = KEY_SPEAK_SUMMARY;
+            break;
+        case Qt::Key_P:
+            nBoardKey = KEY_SPEAK_POSITION;
+            break;
+        case Qt::Key_W:
+            nBoardKey = KEY_REPEAT_ANNOUNCEMENT;
+            break;
         case Qt::Key_Escape:
             nBoardKey = BOARD_KEY_CANCEL;
             break;
         default:
-            return KEY_NOT_FOR_BOARD;
+            if (nQtKey >= Qt::Key_A && nQtKey <= Qt::Key_G) {
+                nBoardKey = BOARD_KEY_FILE_A + (nQtKey - Qt::Key_A);
+            } else if (nQtKey >= Qt::Key_0 && nQtKey <= Qt::Key_9) {
+                nBoardKey = BOARD_KEY_DIGIT_0 + (nQtKey - Qt::Key_0);
+            } else {
+                return KEY_NOT_FOR_BOARD;
+            }
+            break;
     }
     return bAutoRepeat ? KEY_REPEATED_CLICK : nBoardKey;
 }

@@ -7,14 +7,17 @@
 // board that does nothing now.
 inline constexpr int KEY_NOT_FOR_BOARD = -1;
 inline constexpr int KEY_REPEATED_CLICK = -2;
-// The key that has the state of the game spoken: S, free in screen readers' default layouts.
+// The keys that have the board speak, free in screen readers' default layouts and no file
+// letter: S the state of the game, P where the stones stand, W the last announcement again.
 inline constexpr int KEY_SPEAK_SUMMARY = -3;
+inline constexpr int KEY_SPEAK_POSITION = -4;
+inline constexpr int KEY_REPEAT_ANNOUNCEMENT = -5;
 
 // The BoardKey of a key press on the board, or KEY_NOT_FOR_BOARD for a key the board leaves
 // to the window:
 // the arrows move the focus; Return, Enter (keypad) and Space are a left click, Escape a
-// right click; S asks for the state of the game (KEY_SPEAK_SUMMARY). Keys held with Ctrl, Alt or
-// Meta belong to the window's shortcuts. A click key that repeats while held down counts once
-// (KEY_REPEATED_CLICK for the repetitions): a held Return must not place a stone and then go on
-// clicking.
+// right click; the letters a to g and the digits name points; S, P and W have the board speak.
+// Keys held with Ctrl, Alt or Meta belong to the window's shortcuts. Any key but an arrow that
+// repeats while held down counts once (KEY_REPEATED_CLICK for the repetitions): a held Return
+// must not place a stone and then go on clicking.
 int BoardKeyForKeyPress(int nQtKey, Qt::KeyboardModifiers modifiers, bool bAutoRepeat);

@@ -3,6 +3,8 @@
 // knowing the main window's class.
 #pragma once
 
+#include <string>
+
 class QWidget;
 
 class CDocumentWindow {
@@ -11,6 +13,8 @@ public:
     virtual QWidget* OwnerWidget() = 0;
     // The view's update for nHint, then the commands enabled by the document's state.
     virtual void UpdateDocumentView(int nHint) = 0;
+    // strText queued for assistive technology by the view, after the board's latest change.
+    virtual void AnnounceInView(const std::string& strText) = 0;
     // The view painted before the call returns.
     virtual void PaintViewNow() = 0;
     // The view's think timer started for nMilliseconds.

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -57,6 +58,7 @@ CMainFrame::CMainFrame(CPelvarDoc& doc, CQtFrameworkServices& services, CAppComm
     setCentralWidget(m_pView);
     // The board has the keyboard focus when the window opens.
     m_pView->setFocus();
+    m_pView->installEventFilter(this);
     m_pView->SetStatusTextFn([this](const QString& strText) { SetMessageText(strText); });
 
     // The framework's default size: about three quarters of the screen, at least the size
@@ -201,6 +203,10 @@ void CMainFrame::UpdateDocumentView(int nHint) {
     UpdateCommandStates();
 }
 
+void CMainFrame::AnnounceInView(const std::string& strText) {
+    m_pView->Announce(strText);
+}
+
 void CMainFrame::PaintViewNow() {
     m_pView->repaint();
 }
@@ -278,4 +284,44 @@ bool CMainFrame::event(QEvent* pEvent) {
         return true;
     }
     return QMainWindow::event(pEvent);
+}
+
+bool CMainFrame::eventFilter(QObject* pWatched, QEvent* pEvent) {
+    if (pWatched != m_pView) {
+        return QMainWindow::eventFilter(pWatched, pEvent);
+    }
+    bool bOpen = false;
+    switch (pEvent->type()) {
+        case QEvent::ShortcutOverride: {
+            // A key that a shortcut or a mnemonic takes arrives only as this: after it, the
+            // release of Alt opens nothing. Alt itself is taken here, so that the menu bar's
+            // own Alt handling, which some platforms' key events trigger and others do not,
+            // never acts beside this one.
+            auto* pKey = static_cast<QKeyEvent*>(pEvent);
+            if (pKey->key() == Qt::Key_Alt) {
+                pKey->accept();
+                return true;
+            }
+            m_menuKeys.Reset();
+            break;
+        }
+        case QEvent::KeyPress: {
+            const auto* pKey = static_cast<QKeyEvent*>(pEvent);
+            bOpen = m_menuKeys.OnKeyPress(pKey->key(), pKey->modifiers());
+            break;
+        }
+        case QEvent::KeyRelease:
+            bOpen = m_menuKeys.OnKeyRelease(static_cast<QKeyEvent*>(pEvent)->key());
+            break;
+        case QEvent::FocusOut:
+            m_menuKeys.Reset();
+            break;
+        default:
+            break;
+    }
+    if (bOpen && !menuBar()->actions().isEmpty()) {
+        menuBar()->setActiveAction(menuBar()->actions().constFirst());
+        return true;
+    }
+    return QMainWindow::eventFilter(pWatched, pEvent);
 }

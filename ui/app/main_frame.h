@@ -9,6 +9,7 @@
 
 #include "app_commands.h"
 #include "document_window.h"
+#include "menu_keys.h"
 
 class CPelvarDoc;
 class CPelvarView;
@@ -40,6 +41,7 @@ public:
     // --- The window as the framework services see it ----------------------------------------
     QWidget* OwnerWidget() override { return this; }
     void UpdateDocumentView(int nHint) override;
+    void AnnounceInView(const std::string& strText) override;
     void PaintViewNow() override;
     void StartThinkTimer(int nMilliseconds) override;
     void AnnounceNow() override;
@@ -54,6 +56,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* pEvent) override;
     bool event(QEvent* pEvent) override;
+    // F10, and Alt pressed and released alone, on the board open the menu bar's first menu.
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
     void CreateCommandActions();
@@ -70,4 +74,5 @@ private:
     std::map<int, QAction*> m_actions;
     QLabel* m_pMessagePane = nullptr;
     std::map<int, QLabel*> m_indicatorPanes;
+    CMenuKeys m_menuKeys;
 };

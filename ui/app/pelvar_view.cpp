@@ -57,6 +57,8 @@ CPelvarView::CPelvarView(CPelvarDoc& doc, QWidget* pParent)
     m_sendTimer.setInterval(0);
     m_sendTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_sendTimer, &QTimer::timeout, this, &CPelvarView::SendAnnouncements);
+    // The window opens with the welcome, said after the focused point.
+    Announce(WelcomeText(doc.m_nState, {doc.m_nSelRow, doc.m_nSelCol}));
 }
 
 CPelvarView::~CPelvarView() = default;
@@ -106,7 +108,8 @@ void CPelvarView::SendAnnouncements() {
 void CPelvarView::AnnounceNow() {
     m_sendTimer.stop();
     if (!m_pendingAnnouncements.isEmpty()) {
-        m_pAnnouncements->Announce(m_pendingAnnouncements.join(QLatin1Char(' ')));
+        m_lastAnnouncement = m_pendingAnnouncements.join(QLatin1Char(' '));
+        m_pAnnouncements->Announce(m_lastAnnouncement);
         m_pendingAnnouncements.clear();
     }
 }
@@ -185,9 +188,18 @@ void CPelvarView::keyPressEvent(QKeyEvent* pEvent) {
         return;
     }
     pEvent->accept();
-    if (nKey == KEY_SPEAK_SUMMARY) {
-        Announce(m_announcer.Summary());
-        return;
+    switch (nKey) {
+        case KEY_SPEAK_SUMMARY:
+            Announce(m_announcer.Summary());
+            return;
+        case KEY_SPEAK_POSITION:
+            Announce(PositionText(m_doc.m_posCurrent));
+            return;
+        case KEY_REPEAT_ANNOUNCEMENT:
+            Announce(m_lastAnnouncement.toStdString());
+            return;
+        default:
+            break;
     }
     // The document decides what the key does; it repaints what changed.
     m_doc.OnBoardKey(nKey);

@@ -38,6 +38,10 @@ public:
     // changes that come without a repaint after them.
     void UpdateAccessible();
 
+    // Adds strText to the waiting announcement and has it sent at the next pass of the event
+    // loop; nothing for "".
+    void Announce(const std::string& strText);
+
     // Arms the think timer and the progress display for nMilliseconds; the progress texts
     // go to fnShowStatusText (the main window's message pane) when one is set.
     void StartThinkTimer(int nMilliseconds);
@@ -71,9 +75,6 @@ private:
     void OnRButtonDown();
     // Shows the cursor of the document's state over the client area.
     void UpdateCursor();
-    // Adds strText to the waiting announcement and has it sent at the next pass of the event
-    // loop.
-    void Announce(const std::string& strText);
     // Sends what waits once this window is active.
     void SendAnnouncements();
 
@@ -87,6 +88,7 @@ private:
     CBoardAnnouncer m_announcer;            // what to say when the board changes, and on demand
     std::unique_ptr<CAnnouncementChannel> m_pAnnouncements;
     static constexpr qsizetype MAX_PENDING_ANNOUNCEMENTS = 8;
-    QStringList m_pendingAnnouncements;  // wait for m_sendTimer, oldest first
-    QTimer m_sendTimer;                  // single shot, 0 ms: the next pass of the event loop
+    QStringList m_pendingAnnouncements;    // wait for m_sendTimer, oldest first
+    QString m_lastAnnouncement;            // the last one sent, for the key that repeats it
+    QTimer m_sendTimer;                    // single shot, 0 ms: the next pass of the event loop
 };

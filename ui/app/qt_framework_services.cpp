@@ -105,6 +105,12 @@ void CQtFrameworkServices::UpdateAllViews(int nHint) {
     m_pFrame->UpdateDocumentView(nHint);
 }
 
+void CQtFrameworkServices::Announce(const std::string& strText) {
+    if (m_pFrame != nullptr) {
+        m_pFrame->AnnounceInView(strText);
+    }
+}
+
 bool CQtFrameworkServices::HasFirstView() const {
     return m_pFrame != nullptr;
 }

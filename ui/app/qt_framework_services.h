@@ -47,6 +47,8 @@ public:
 
     // The view's OnUpdate with nHint; the menu's enabled states follow the document.
     void UpdateAllViews(int nHint) override;
+    // The view's announcement, sent after its board's latest change.
+    void Announce(const std::string& strText) override;
     bool HasFirstView() const override;
     // A synchronous repaint of the view.
     void PaintFirstViewNow() override;

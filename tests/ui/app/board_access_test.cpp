@@ -142,6 +142,8 @@ void CBoardAccessTest::accessibleTreeFollowsTheGame() {
     QVERIFY(!pBoard->child(0)->state().focused);
     QTest::keyClick(View(), Qt::Key_Return);
     QCOMPARE(pBoard->child(1)->text(QAccessible::Name), QStringLiteral("d7 weiß"));
+    QCOMPARE(pBoard->child(1)->text(QAccessible::Description),
+             QStringLiteral("Setzen Sie einen Stein auf einen freien Punkt."));
     int nBlack = -1;
     for (int i = 0; i < POINT_COUNT; ++i) {
         if (pBoard->child(i)->text(QAccessible::Name).endsWith(QStringLiteral(" schwarz"))) {
@@ -179,6 +181,9 @@ void CBoardAccessTest::accessibleTreeFollowsTheGame() {
     m_pApp->OnAppAbout();
     QCOMPARE(Doc().m_focus, (BoardPoint{3, 0}));
     QVERIFY(pBoard->child(1)->state().selected);
+    // A point's name typed on the board takes the focus there.
+    QTest::keyClicks(View(), QStringLiteral("g1"));
+    QVERIFY(pBoard->child(23)->state().focused);
 }
 
 QTEST_MAIN(CBoardAccessTest)

@@ -58,6 +58,7 @@ private slots:
     void startsUntitledWithIdlePrompt();
     void menuStructureAndIds();
     void menuPromptsInMessagePane();
+    void menuBarOpensOnF10AndAltAlone();
     void statusBarSwitch();
     void indicatorPanes();
     void acceleratorKeysLeaveGameUntouched();
@@ -131,6 +132,46 @@ void CMainFrameTest::menuPromptsInMessagePane() {
         QCOMPARE(frame.MessageText(), strPrompt);
         pMenu->hide();
         QCOMPARE(frame.MessageText(), QStringLiteral("Bereit"));
+    }
+}
+
+// F10, and Alt pressed and released alone, open the first menu; Alt with a key between opens
+// nothing. While the menu is open the keys stay in it, and the second Escape gives the board
+// its focus back where it was.
+void CMainFrameTest::menuBarOpensOnF10AndAltAlone() {
+    CPelvarApp app;
+    QVERIFY(app.InitInstance(QByteArray()));
+    QVERIFY(QTest::qWaitForWindowActive(&app.Frame()));
+    CPelvarView* pView = app.Frame().View();
+    const auto altAlone = [](QWidget* pWidget) {
+        QTest::keyPress(pWidget, Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyRelease(pWidget, Qt::Key_Alt);
+    };
+    const auto altAfterShift = [](QWidget* pWidget) {
+        QTest::keyPress(pWidget, Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyClick(pWidget, Qt::Key_Shift, Qt::AltModifier | Qt::ShiftModifier);
+        QTest::keyRelease(pWidget, Qt::Key_Alt);
+    };
+    const QList<std::pair<void (*)(QWidget*), bool>> cases = {
+        {altAlone, true},
+        {[](QWidget* pWidget) { QTest::keyClick(pWidget, Qt::Key_F10); }, true},
+        {altAfterShift, false},
+    };
+    for (const auto& [fnKeys, bOpens] : cases) {
+        fnKeys(pView);
+        QMenu* pOpen = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QCOMPARE(pOpen != nullptr, bOpens);
+        if (pOpen != nullptr) {
+            QCOMPARE(pOpen, PopupMenu(app.Frame(), 0));
+            QTest::keyClick(pOpen, Qt::Key_Down);
+            QTest::keyClick(pOpen, Qt::Key_Escape);
+            QTRY_COMPARE(QApplication::activePopupWidget(), nullptr);
+            // The menu bar keeps the keys until a second Escape.
+            QCOMPARE(app.Frame().focusWidget(), app.Frame().menuBar());
+            QTest::keyClick(app.Frame().menuBar(), Qt::Key_Escape);
+        }
+        QCOMPARE(app.Frame().focusWidget(), pView);
+        QCOMPARE(app.Document().m_focus, (BoardPoint{0, 0}));
     }
 }
 
