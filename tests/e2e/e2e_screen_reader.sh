@@ -74,6 +74,35 @@ AudioOutputMethod "alsa"
 EOF
 echo 'pcm.!default { type null }' >"$HOME/.asoundrc"
 
+# Orca's own words: all that may differ between its releases (Debian 12 has Orca 43 with
+# Qt 6.4, Debian 13 Orca 48 with Qt 6.8), everything else is the game's and must be the same.
+#   NOTE     what comes before each announcement of the game: Orca 43 reads it from an
+#            accessible notification and names the role; Qt 6.8's announcement events are
+#            spoken as they are.
+#   CONTEXT  what Orca says of the board when the focus enters one of its points: Orca 48
+#            speaks a focused table cell without its container.
+#   BUTTON   the role word of a push button.
+#   BOX_FIRST  set where Orca speaks a box that opens at once after an announcement before
+#            the announcement: Orca 48 takes a window's events before every other waiting
+#            event, so the capture that ends a game comes after the box that says so.
+#   OWN      the utterances of Orca's that may come between the game's: its key echo, the
+#            window's title and the context above.
+# (Asked before the test's Orca starts, which ends every other Orca in the test's namespace.)
+ORCA_MAJOR=$(orca --version 2>/dev/null | grep -o '[0-9][0-9]*\.[0-9]' | head -n 1 | cut -d. -f1)
+[ -n "$ORCA_MAJOR" ] || e2e_fail "orca --version names no version"
+if [ "$ORCA_MAJOR" -ge 48 ]; then
+    NOTE=""
+    CONTEXT=""
+    BUTTON="button"
+    BOX_FIRST=1
+else
+    NOTE="notification "
+    CONTEXT="Spielbrett panel\\."
+    BUTTON="push button"
+    BOX_FIRST=""
+fi
+OWN="(return|escape|tab|space|left alt|up|down|left|right|[a-gpsw1-7]|[Ff][0-9]+) ?|Unbenannt - Pelvar frame\\.?"
+[ -z "$CONTEXT" ] || OWN="$OWN|$CONTEXT"
 HELPER_PIDS=""
 screen_reader_cleanup() {
     status=$?
@@ -124,33 +153,6 @@ spoken() {
     tr -d '\r' <"$SPOKEN" | sed -n "s/^.* - SPEECH OUTPUT: '\\(.*\\)' *{'established.*\$/\\1/p"
 }
 
-# Orca's own words: all that may differ between its releases (Debian 12 has Orca 43 with
-# Qt 6.4, Debian 13 Orca 48 with Qt 6.8), everything else is the game's and must be the same.
-#   NOTE     what comes before each announcement of the game: Orca 43 reads it from an
-#            accessible notification and names the role; Qt 6.8's announcement events are
-#            spoken as they are.
-#   CONTEXT  what Orca says of the board when the focus enters one of its points: Orca 48
-#            speaks a focused table cell without its container.
-#   BUTTON   the role word of a push button.
-#   BOX_FIRST  set where Orca speaks a box that opens at once after an announcement before
-#            the announcement: Orca 48 takes a window's events before every other waiting
-#            event, so the capture that ends a game comes after the box that says so.
-#   OWN      the utterances of Orca's that may come between the game's: its key echo, the
-#            window's title and the context above.
-ORCA_MAJOR=$(orca --version 2>/dev/null | grep -o '[0-9][0-9]*\.[0-9]' | head -n 1 | cut -d. -f1)
-if [ "${ORCA_MAJOR:-0}" -ge 48 ]; then
-    NOTE=""
-    CONTEXT=""
-    BUTTON="button"
-    BOX_FIRST=1
-else
-    NOTE="notification "
-    CONTEXT="Spielbrett panel\\."
-    BUTTON="push button"
-    BOX_FIRST=""
-fi
-OWN="(return|escape|tab|space|left alt|up|down|left|right|[a-gpsw1-7]|[Ff][0-9]+) ?|Unbenannt - Pelvar frame\\.?"
-[ -z "$CONTEXT" ] || OWN="$OWN|$CONTEXT"
 # A point's name, which Orca speaks whenever the focus is on a point, also after each of
 # several arrows typed at once (or not, if the next arrow comes first), and its description,
 # the task, which Orca reads after the name.
