@@ -295,9 +295,11 @@ e2e_wait_exit
 # reasons, the position and its repetition, a point reached by its name and a name that is
 # no point, and F10 and Alt alone opening the menu, behind which the board's focus stays where
 # it was.
+start_orca orca-keys
 e2e_start_app "$PELVAR"
-said "a7 leer\\."
-said "${NOTE}Setzen Sie einen Stein auf einen freien Punkt\\. Sie spielen Weiß, der Computer Schwarz\\. Tasten: .* F10 Menü\\."
+[ -z "$CONTEXT" ] || heard "$CONTEXT"
+heard "a7 leer\\."
+heard "${NOTE}Setzen Sie einen Stein auf einen freien Punkt\\. Sie spielen Weiß, der Computer Schwarz\\. Tasten: .* F10 Menü\\."
 press Up
 heard "${NOTE}Kein Punkt weiter oben\\."
 press Return
@@ -327,7 +329,7 @@ alt F4
 e2e_wait_exit
 [ "$E2E_EXIT" -eq 0 ] || e2e_fail "the game ended with status $E2E_EXIT"
 
-for part in orca-game orca-endgame; do
+for part in orca-game orca-endgame orca-keys; do
     e2e_log "what Orca said ($part):"
     SPOKEN=$E2E_DIR/$part.out
     spoken | sed 's/^/[screen_reader]   /'

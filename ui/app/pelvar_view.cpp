@@ -57,11 +57,14 @@ CPelvarView::CPelvarView(CPelvarDoc& doc, QWidget* pParent)
     m_sendTimer.setInterval(0);
     m_sendTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_sendTimer, &QTimer::timeout, this, &CPelvarView::SendAnnouncements);
+    QAccessible::installActivationObserver(this);
     // The window opens with the welcome, said after the focused point.
     Announce(WelcomeText(doc.m_nState, {doc.m_nSelRow, doc.m_nSelCol}));
 }
 
-CPelvarView::~CPelvarView() = default;
+CPelvarView::~CPelvarView() {
+    QAccessible::removeActivationObserver(this);
+}
 
 void CPelvarView::OnUpdate(int nHint) {
     if (nHint == HINT_REDRAW) {
@@ -105,9 +108,15 @@ void CPelvarView::SendAnnouncements() {
     }
 }
 
+void CPelvarView::accessibilityActiveChanged(bool bActive) {
+    if (bActive) {
+        m_sendTimer.start();
+    }
+}
+
 void CPelvarView::AnnounceNow() {
     m_sendTimer.stop();
-    if (!m_pendingAnnouncements.isEmpty()) {
+    if (QAccessible::isActive() && !m_pendingAnnouncements.isEmpty()) {
         m_lastAnnouncement = m_pendingAnnouncements.join(QLatin1Char(' '));
         m_pAnnouncements->Announce(m_lastAnnouncement);
         m_pendingAnnouncements.clear();

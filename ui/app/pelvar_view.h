@@ -3,6 +3,7 @@
 // board; it holds no game state of its own.
 #pragma once
 
+#include <QAccessible>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
@@ -16,7 +17,7 @@ class CAnnouncementChannel;
 class CPelvarDoc;
 class QPainter;
 
-class CPelvarView : public QWidget {
+class CPelvarView : public QWidget, private QAccessible::ActivationObserver {
     Q_OBJECT
 
 public:
@@ -75,8 +76,11 @@ private:
     void OnRButtonDown();
     // Shows the cursor of the document's state over the client area.
     void UpdateCursor();
-    // Sends what waits once this window is active.
+    // Sends what waits once this window is active and assistive technology listens.
     void SendAnnouncements();
+    // What waits is sent once assistive technology listens: before that the toolkit drops
+    // every event (the welcome of a window that opens before the screen reader has found it).
+    void accessibilityActiveChanged(bool bActive) override;
 
     CPelvarDoc& m_doc;
     CThinkTimer m_thinkTimer;        // timers 1 and 2 with the percentage on display
@@ -88,7 +92,7 @@ private:
     CBoardAnnouncer m_announcer;            // what to say when the board changes, and on demand
     std::unique_ptr<CAnnouncementChannel> m_pAnnouncements;
     static constexpr qsizetype MAX_PENDING_ANNOUNCEMENTS = 8;
-    QStringList m_pendingAnnouncements;    // wait for m_sendTimer, oldest first
-    QString m_lastAnnouncement;            // the last one sent, for the key that repeats it
-    QTimer m_sendTimer;                    // single shot, 0 ms: the next pass of the event loop
+    QStringList m_pendingAnnouncements;  // wait for m_sendTimer, oldest first
+    QString m_lastAnnouncement;          // the last one sent, for the key that repeats it
+    QTimer m_sendTimer;                  // single shot, 0 ms: the next pass of the event loop
 };
