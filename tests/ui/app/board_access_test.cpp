@@ -173,6 +173,11 @@ void CBoardAccessTest::accessibleTreeFollowsTheGame() {
     QCOMPARE(Doc().m_focus, (BoardPoint{3, 0}));
     QVERIFY(pBoard->child(1)->state().selected);
 
+    // A point's name typed on the board takes the focus there.
+    QTest::keyClicks(View(), QStringLiteral("g1"));
+    QVERIFY(pBoard->child(23)->state().focused);
+    QTest::keyClicks(View(), QStringLiteral("d7"));
+    QVERIFY(pBoard->child(1)->state().focused);
     // Not while the About box is open, where a click on d6, the slide's target, is blocked.
     CModalAnswerer pressInBox([pBoard](QWidget* pModal) {
         pBoard->child(4)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
@@ -181,9 +186,6 @@ void CBoardAccessTest::accessibleTreeFollowsTheGame() {
     m_pApp->OnAppAbout();
     QCOMPARE(Doc().m_focus, (BoardPoint{3, 0}));
     QVERIFY(pBoard->child(1)->state().selected);
-    // A point's name typed on the board takes the focus there.
-    QTest::keyClicks(View(), QStringLiteral("g1"));
-    QVERIFY(pBoard->child(23)->state().focused);
 }
 
 QTEST_MAIN(CBoardAccessTest)
