@@ -315,15 +315,29 @@ press e 4
 heard "e4 (leer|schwarz)\\."
 press a 5
 heard "${NOTE}a5 ist kein Punkt\\."
+# Each Escape after the menu has said where it is: the first closes the popup and leaves
+# the menu bar, the second returns to the board.
 press F10
 said "Datei\\."
 press Down
 said "Autoplay\\."
-press Escape Escape
+press Escape
+said "Datei\\."
+press Escape
 said "e4 (leer|schwarz)\\."
+# After Alt alone Orca says nothing when Escape closes the popup, so the test waits until
+# the popup's window is gone before the second Escape leaves the menu bar.
 press Alt_L
 said "Datei\\."
-press Escape Escape
+popup_windows=$(e2e_visible_windows)
+press Escape
+start=$(e2e_now)
+while [ "$(e2e_visible_windows)" -ge "$popup_windows" ]; do
+    awk -v t="$(e2e_elapsed "$start")" -v m="$E2E_PATIENCE" 'BEGIN { exit !(t > m) }' &&
+        e2e_fail "Escape did not close the menu's popup"
+    sleep 0.05
+done
+press Escape
 said "e4 (leer|schwarz)\\."
 alt F4
 e2e_wait_exit
