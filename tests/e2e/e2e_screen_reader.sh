@@ -174,9 +174,8 @@ spoken() {
 }
 
 # A point's name, which Orca speaks whenever the focus is on a point, also after each of
-# several arrows typed at once (or not, if the next arrow comes first), and its description,
-# the task, which Orca reads after the name.
-POINT="[a-g][1-7] (leer|weiß|schwarz)\\.|(Setzen|Wählen|Ziehen|Schlagen) Sie [^.]*\\."
+# several arrows typed at once (or not, if the next arrow comes first).
+POINT="[a-g][1-7] (leer|weiß|schwarz)\\."
 
 # said PATTERN: waits until Orca, after what earlier waits heard, says something that
 # matches the extended regular expression PATTERN (anchored at both ends).

@@ -60,22 +60,16 @@ public:
     CPointAccessible(QWidget* pView, CPelvarDoc& doc, int nIndex)
         : CBoardLeafAccessible(pView), m_doc(doc), m_nIndex(nIndex) {}
 
-    // The name says the point and its content, the description what to do now, which a
-    // screen reader's "where am I" reads out.
+    // The name says the point and its content. A point has no description: screen readers
+    // speak a focused cell's description after its name at every move of the focus (the
+    // task, again and again), and Orca 48 speaks one it has cached when the task has changed
+    // since; the task is the board's description and the S key's.
     QString text(QAccessible::Text t) const override {
-        if (m_pView.isNull()) {
+        if (t != QAccessible::Name || m_pView.isNull()) {
             return QString();
         }
-        switch (t) {
-            case QAccessible::Name:
-                return QString::fromStdString(
-                    PointAccessibleName(m_doc.m_posCurrent, PointAtReadingIndex(m_nIndex)));
-            case QAccessible::Description:
-                return QString::fromStdString(
-                    TaskAccessibleText(m_doc.m_nState, {m_doc.m_nSelRow, m_doc.m_nSelCol}));
-            default:
-                return QString();
-        }
+        return QString::fromStdString(
+            PointAccessibleName(m_doc.m_posCurrent, PointAtReadingIndex(m_nIndex)));
     }
 
     QRect rect() const override {

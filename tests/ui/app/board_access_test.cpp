@@ -142,8 +142,7 @@ void CBoardAccessTest::accessibleTreeFollowsTheGame() {
     QVERIFY(!pBoard->child(0)->state().focused);
     QTest::keyClick(View(), Qt::Key_Return);
     QCOMPARE(pBoard->child(1)->text(QAccessible::Name), QStringLiteral("d7 weiß"));
-    QCOMPARE(pBoard->child(1)->text(QAccessible::Description),
-             QStringLiteral("Setzen Sie einen Stein auf einen freien Punkt."));
+    QVERIFY(pBoard->child(1)->text(QAccessible::Description).isEmpty());
     int nBlack = -1;
     for (int i = 0; i < POINT_COUNT; ++i) {
         if (pBoard->child(i)->text(QAccessible::Name).endsWith(QStringLiteral(" schwarz"))) {
