@@ -224,18 +224,32 @@ e2e_visible_windows() {
     xdotool search --onlyvisible --name '' 2>/dev/null | wc -l
 }
 
+# e2e_wait_until FAILURE COMMAND...: waits until COMMAND succeeds; fails with FAILURE after
+# the guard against hangs.
+e2e_wait_until() {
+    failure=$1
+    shift
+    start=$(e2e_now)
+    until "$@"; do
+        awk -v t="$(e2e_elapsed "$start")" -v m="$E2E_PATIENCE" 'BEGIN { exit !(t > m) }' &&
+            e2e_fail "$failure"
+        sleep 0.05
+    done
+}
+
+# e2e_windows_compare TEST COUNT: whether the number of visible windows passes TEST (-gt,
+# -lt) against COUNT.
+e2e_windows_compare() {
+    [ "$(e2e_visible_windows)" "$1" "$2" ]
+}
+
 # e2e_menu MENU_KEY ITEM_KEY: opens a menu of the game window with MENU_KEY (alt+d), waits
 # until its popup shows, and chooses the item with ITEM_KEY. A key sent before the popup
 # shows would go to the window instead.
 e2e_menu() {
     before=$(e2e_visible_windows)
     e2e_keys "$1"
-    start=$(e2e_now)
-    while [ "$(e2e_visible_windows)" -le "$before" ]; do
-        awk -v t="$(e2e_elapsed "$start")" -v m="$E2E_PATIENCE" 'BEGIN { exit !(t > m) }' &&
-            e2e_fail "$1 opened no menu"
-        sleep 0.05
-    done
+    e2e_wait_until "$1 opened no menu" e2e_windows_compare -gt "$before"
     xdotool key --clearmodifiers "$2"
 }
 
