@@ -177,8 +177,11 @@ void NotifyBoardAccessibleChanges(QWidget* pView, const BoardAccessibleText& bef
     for (const BoardAccessibleChange& change :
          BoardAccessibleChanges(before, after, pView->hasFocus())) {
         switch (change.nEvent) {
-            case BOARD_EVENT_NAME: {
-                QAccessibleEvent event(pView, QAccessible::NameChanged);
+            case BOARD_EVENT_NAME:
+            case BOARD_EVENT_FOCUS: {
+                QAccessibleEvent event(pView, change.nEvent == BOARD_EVENT_NAME
+                                                  ? QAccessible::NameChanged
+                                                  : QAccessible::Focus);
                 event.setChild(change.nIndex);
                 QAccessible::updateAccessibility(&event);
                 break;
@@ -193,9 +196,6 @@ void NotifyBoardAccessibleChanges(QWidget* pView, const BoardAccessibleText& bef
                 QAccessible::updateAccessibility(&event);
                 break;
             }
-            case BOARD_EVENT_FOCUS:
-                NotifyBoardFocus(pView, change.nIndex);
-                break;
             default:
                 break;
         }
@@ -234,14 +234,6 @@ void InstallBoardFocusForwarding() {
         return true;
     }();
     (void)bInstalled;
-}
-
-void NotifyBoardFocus(QWidget* pView, int nFocusIndex) {
-    if (nFocusIndex >= 0) {
-        QAccessibleEvent event(pView, QAccessible::Focus);
-        event.setChild(nFocusIndex);
-        QAccessible::updateAccessibility(&event);
-    }
 }
 
 CBoardAccessible::CBoardAccessible(QWidget* pView, CPelvarDoc& doc)

@@ -19,9 +19,6 @@ class CPelvarDoc;
 void NotifyBoardAccessibleChanges(QWidget* pView, const BoardAccessibleText& before,
                                   const BoardAccessibleText& after);
 
-// Tells assistive technology which point has the focus (after the view has gained it).
-void NotifyBoardFocus(QWidget* pView, int nFocusIndex);
-
 // From now on, when the board view gains the keyboard focus, assistive technology is told
 // that its focused point has it, in place of the board. Once per process, before the first
 // view shows.
